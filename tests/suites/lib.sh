@@ -1,0 +1,44 @@
+# Sourced by the suites. Each suite ends with one line "NAME: N passed, N failed".
+REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+SUITE_PASSED=0
+SUITE_FAILED=0
+
+# gtest_count LOGFILE: adds a GoogleTest program's totals; a program that
+# died before its summary counts as one failure.
+gtest_count() {
+  local p f
+  p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$1" | tail -n 1 | grep -oE '[0-9]+' | head -n 1)
+  f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$1" | tail -n 1 | grep -oE '[0-9]+' | head -n 1)
+  if [ -z "$p$f" ]; then
+    echo "  (no GoogleTest summary in $1: counted as one failure)"
+    SUITE_FAILED=$((SUITE_FAILED + 1)); return
+  fi
+  SUITE_PASSED=$((SUITE_PASSED + ${p:-0}))
+  SUITE_FAILED=$((SUITE_FAILED + ${f:-0}))
+}
+
+# plain_count LOGFILE: adds the last "N passed, N failed" line of a log; a
+# log without one counts as one failure.
+plain_count() {
+  local line
+  line=$(grep -E '(^|: )[0-9]+ passed, [0-9]+ failed' "$1" | tail -n 1)
+  if [ -z "$line" ]; then
+    echo "  (no summary line in $1: counted as one failure)"
+    SUITE_FAILED=$((SUITE_FAILED + 1)); return
+  fi
+  SUITE_PASSED=$((SUITE_PASSED + $(echo "$line" | grep -oE '[0-9]+ passed' | grep -oE '[0-9]+')))
+  SUITE_FAILED=$((SUITE_FAILED + $(echo "$line" | grep -oE '[0-9]+ failed' | grep -oE '[0-9]+')))
+}
+
+suite_end() {
+  echo "$1: $SUITE_PASSED passed, $SUITE_FAILED failed"
+  [ "$SUITE_FAILED" -eq 0 ]
+}
+
+# wine_up: the suite's virtual screen, prefix and a persistent wineserver.
+wine_up() {
+  "$REPO/tools/wine/xvfb.sh" start && "$REPO/tools/wine/prefix.sh" && "$REPO/tools/wine/server.sh" start
+}
+wine_down() {
+  "$REPO/tools/wine/server.sh" stop
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# build.sh [host] [win64] [win64-tests] [win32]: configures and builds the
+# named kinds (all four by default) into build/<kind>.
+set -eu
+cd "$(dirname "$0")/.."
+kinds=${*:-host win64 win64-tests win32}
+for kind in $kinds; do
+  case $kind in
+    host)        tc= ;;
+    win64)       tc=cmake/toolchain-win64.cmake ;;
+    win64-tests) tc=cmake/toolchain-win64-posix.cmake ;;
+    win32)       tc=cmake/toolchain-win32.cmake ;;
+    *) echo "unknown build kind $kind" >&2; exit 2 ;;
+  esac
+  mkdir -p build
+  if [ ! -f "build/$kind/build.ninja" ]; then
+    cmake -S . -B "build/$kind" -G Ninja ${tc:+-DCMAKE_TOOLCHAIN_FILE=$tc} >"build/$kind.configure.log" 2>&1 \
+      || { cat "build/$kind.configure.log"; exit 1; }
+  fi
+  echo "== build $kind"
+  if ! cmake --build "build/$kind" -j "$(nproc)" >"build/$kind.build.log" 2>&1; then
+    grep -v '^\[' "build/$kind.build.log" | tail -n 60
+    echo "build $kind failed"; exit 1
+  fi
+  grep -i 'warning' "build/$kind.build.log" | head -n 20 || true
+done

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# prefix.sh: makes the Wine prefix once and sets what tests and screenshots
+# need (no window-manager stalls, no audio noise, no crash dialog, a desktop
+# with a taskbar and notification area). Idempotent.
+set -eu
+. "$(dirname "$0")/env.sh"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  timeout 120 "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
+fi
+reg() { timeout 30 "$WINE" reg add "$@" /f >>"$TRAY_WINE_LOG/reg.log" 2>&1; }
+reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+reg 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
+reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+reg 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default
+reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768
