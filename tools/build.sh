@@ -19,7 +19,7 @@ for kind in $kinds; do
   fi
   echo "== build $kind"
   if ! cmake --build "build/$kind" -j "$(nproc)" >"build/$kind.build.log" 2>&1; then
-    grep -v '^\[' "build/$kind.build.log" | tail -n 60
+    grep -E 'error|FAILED' "build/$kind.build.log" | head -n 30
     echo "build $kind failed"; exit 1
   fi
   grep -i 'warning' "build/$kind.build.log" | head -n 20 || true

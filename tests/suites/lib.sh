@@ -35,6 +35,9 @@ suite_end() {
   [ "$SUITE_FAILED" -eq 0 ]
 }
 
+# The suites use the default virtual screen and prefix unless told otherwise.
+. "$REPO/tools/wine/env.sh"
+
 # wine_up: the suite's virtual screen, prefix and a persistent wineserver.
 wine_up() {
   "$REPO/tools/wine/xvfb.sh" start && "$REPO/tools/wine/prefix.sh" && "$REPO/tools/wine/server.sh" start

@@ -15,7 +15,7 @@ namespace e2e {
 bool check(bool ok, const std::string& what, const std::string& saw = "");
 bool checkEq(const std::string& want, const std::string& got, const std::string& what);
 bool checkEq(long long want, long long got, const std::string& what);
-// Ends the run: prints "NAME: N passed, N failed" and returns the exit code.
+// Ends the run (the common main calls it): prints "NAME: N passed, N failed".
 int finish(const char* name);
 // Prints a section heading to the log.
 void section(const std::string& title);
@@ -78,3 +78,22 @@ bool writeFile(const std::string& path, const std::string& data);
 bool screenshot(const std::string& name);
 
 }  // namespace e2e
+
+// ---- scenarios -------------------------------------------------------------
+// A driver program is a set of scenarios, each in any file of the program:
+//   E2E_SCENARIO(first_start_records_folder) { ... checks ... }
+// The common main runs them in name order, or those whose names contain one
+// of the program's arguments, and ends with finish().
+namespace e2e {
+using ScenarioFn = void (*)();
+struct ScenarioRegistrar {
+  ScenarioRegistrar(const char* name, ScenarioFn fn);
+};
+// Arguments given to the driver after the scenario filters ("--key=value").
+std::string option(const char* key, const char* dflt = "");
+}  // namespace e2e
+
+#define E2E_SCENARIO(name)                                                  \
+  static void e2e_scenario_##name();                                        \
+  static ::e2e::ScenarioRegistrar e2e_registrar_##name(#name, e2e_scenario_##name); \
+  static void e2e_scenario_##name()
