@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # build.sh [host] [win64] [win64-tests] [win32]: configures and builds the
-# named kinds (all four by default) into build/<kind>.
+# named kinds (all four by default) into $TRAY_BUILD_ROOT/<kind> (default build/;
+# give parallel workers their own root).
 set -eu
 cd "$(dirname "$0")/.."
+B=${TRAY_BUILD_ROOT:-build}
 kinds=${*:-host win64 win64-tests win32}
 for kind in $kinds; do
   case $kind in
@@ -12,15 +14,15 @@ for kind in $kinds; do
     win32)       tc=cmake/toolchain-win32.cmake ;;
     *) echo "unknown build kind $kind" >&2; exit 2 ;;
   esac
-  mkdir -p build
-  if [ ! -f "build/$kind/build.ninja" ]; then
-    cmake -S . -B "build/$kind" -G Ninja ${tc:+-DCMAKE_TOOLCHAIN_FILE=$tc} >"build/$kind.configure.log" 2>&1 \
-      || { cat "build/$kind.configure.log"; exit 1; }
+  mkdir -p "$B"
+  if [ ! -f "$B/$kind/build.ninja" ]; then
+    cmake -S . -B "$B/$kind" -G Ninja ${tc:+-DCMAKE_TOOLCHAIN_FILE=$tc} >"$B/$kind.configure.log" 2>&1 \
+      || { cat "$B/$kind.configure.log"; exit 1; }
   fi
   echo "== build $kind"
-  if ! cmake --build "build/$kind" -j "$(nproc)" >"build/$kind.build.log" 2>&1; then
-    grep -E 'error|FAILED' "build/$kind.build.log" | head -n 30
+  if ! cmake --build "$B/$kind" -j "$(nproc)" >"$B/$kind.build.log" 2>&1; then
+    grep -E 'error|FAILED' "$B/$kind.build.log" | head -n 30
     echo "build $kind failed"; exit 1
   fi
-  grep -i 'warning' "build/$kind.build.log" | head -n 20 || true
+  grep -i 'warning' "$B/$kind.build.log" | head -n 20 || true
 done

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The shipping win32 programs must load on Windows 95/98.
 . "$(dirname "$0")/lib.sh"
-mkdir -p "$REPO/build/test-logs"
-log="$REPO/build/test-logs/pe-audit.log"
-exes=$(ls "$REPO"/build/win32/bin/*.exe 2>/dev/null)
+mkdir -p "$BUILD/test-logs"
+log="$BUILD/test-logs/pe-audit.log"
+exes=$(ls "$BUILD"/win32/bin/*.exe 2>/dev/null)
 if [ -z "$exes" ]; then
   echo "pe-audit: 0 passed, 0 failed"; exit 0
 fi

@@ -2,8 +2,8 @@
 # The end-to-end harness: Wine desktop, driver program, screenshots.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/e2e-lib.sh"
-mkdir -p "$REPO/build/test-logs"
-exe="$REPO/build/win64/bin/smoke_e2e.exe"
+mkdir -p "$BUILD/test-logs"
+exe="$BUILD/win64/bin/smoke_e2e.exe"
 [ -f "$exe" ] || { echo "e2e-smoke: 0 passed, 1 failed"; exit 1; }
 wine_up
 run_e2e "$exe"

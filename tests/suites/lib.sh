@@ -1,5 +1,8 @@
 # Sourced by the suites. Each suite ends with one line "NAME: N passed, N failed".
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# Build outputs (TRAY_BUILD_ROOT lets parallel workers keep their own).
+BUILD=${TRAY_BUILD_ROOT:-$REPO/build}
+case $BUILD in /*) ;; *) BUILD=$REPO/$BUILD ;; esac
 SUITE_PASSED=0
 SUITE_FAILED=0
 

@@ -10,5 +10,5 @@ export WINEARCH=win64
 export DISPLAY=${TRAY_DISPLAY:-:77}
 # The programs' output never goes to a pipe: Wine's background processes
 # would keep it open.
-TRAY_WINE_LOG=${TRAY_WINE_LOG:-$TRAY_REPO/build/wine/logs}
+TRAY_WINE_LOG=${TRAY_WINE_LOG:-$WINEPREFIX-logs}
 mkdir -p "$TRAY_WINE_LOG"
