@@ -1,0 +1,23 @@
+// Resource ids shared by the .rc files, the portable logic and the tests:
+// dialogs, controls, icons, menus and commands. Only #defines here.
+#pragma once
+
+// Options dialog.
+#define IDD_OPTIONS 128
+#define IDC_OPT_AUTOSTART 1050
+#define IDC_OPT_ADVANCED_MENUS 1051
+#define IDC_OPT_LINK_TRIMIP 1052
+#define IDC_OPT_LINK_FOG 1054
+#define IDC_OPT_TC_SIZE 1068
+#define IDC_OPT_TM_SIZE 1069
+#define IDC_OPT_CONFIRM_AGP 1070
+#define IDC_OPT_RESET_DISPLAY 1072
+#define IDC_OPT_SORT_SCHEMES 1076
+#define IDC_OPT_TWEAKRES_MENU 1077
+#define IDC_OPT_SCHEME_CLOCKS 1078
+#define IDC_OPT_IMMEDIATE_CLK 1082
+#define IDC_OPT_OVERCLOCKING 1083
+#define IDC_OPT_WRITE_DEFAULTS 1281
+#define IDC_OPT_ASK_DISPLAY 1282
+#define IDC_OPT_DISABLE_ICT 1296
+#define IDC_OPT_PERFICD_MENU 1305
