@@ -37,6 +37,11 @@ class SystemServices {
   // CPUID leaf -> eax, ebx, ecx, edx; false where the instruction is missing.
   virtual bool cpuid(uint32_t leaf, uint32_t regs[4]) = 0;
   virtual bool rdtsc(uint64_t* value) = 0;
+  // The current local date in the user's default short format and the local
+  // time with the 24-hour clock forced (GetDateFormatA / GetTimeFormatA with
+  // TIME_FORCE24HOURFORMAT), each at most 31 characters. False when the
+  // service cannot tell.
+  virtual bool localDateTime(std::string* date, std::string* time) { return false; }
 };
 
 }  // namespace vdx

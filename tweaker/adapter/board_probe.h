@@ -1,0 +1,16 @@
+// What the chip's extended CRTC registers tell about the board: memory kind
+// and the PCI subsystem ids.
+#pragma once
+#include <cstdint>
+
+namespace vdx {
+
+struct SubsystemIds {
+  uint16_t vendorId = 0;
+  uint16_t subsystemId = 0;
+};
+
+uint8_t probeMemoryType(uint32_t deviceId);
+SubsystemIds readSubsystemIds(uint32_t deviceId);
+
+}  // namespace vdx

@@ -1,0 +1,94 @@
+#include "tweaker/adapter/chip_registers.h"
+
+#include "tweaker/platform/platform.h"
+
+namespace vdx {
+namespace {
+
+// A frame lasts at most ~25 ms (40 Hz); a display that shows no retrace for
+// this long is not scanning and must not hang the program.
+constexpr uint32_t kRetraceTimeoutMs = 100;
+// Also bounded in reads, for a millisecond counter that does not move.
+constexpr uint32_t kRetraceMaxPolls = 1u << 20;
+
+ChipPorts& ports() { return *platform().ports; }
+
+uint8_t crtcAccess(uint8_t index, const uint8_t* write) {
+  ChipPorts& p = ports();
+  const uint8_t savedIndex = p.in8(kPortCrtcIndex);
+  p.out8(kPortCrtcIndex, kCrtcLockRegister);
+  const uint8_t savedLock = p.in8(kPortCrtcData);
+  p.out16(kPortCrtcIndex, static_cast<uint16_t>((kCrtcUnlockValue << 8) | kCrtcLockRegister));
+  p.out8(kPortCrtcIndex, index);
+  uint8_t value = 0;
+  if (write) {
+    p.out8(kPortCrtcData, *write);
+    value = *write;
+  } else {
+    value = p.in8(kPortCrtcData);
+  }
+  p.out8(kPortCrtcIndex, kCrtcLockRegister);
+  p.out8(kPortCrtcData, savedLock);
+  p.out8(kPortCrtcIndex, savedIndex);
+  return value;
+}
+
+uint8_t seqAccess(uint8_t index, const uint8_t* write) {
+  ChipPorts& p = ports();
+  const uint8_t savedIndex = p.in8(kPortSeqIndex);
+  p.out16(kPortSeqIndex, static_cast<uint16_t>((kSeqUnlockValue << 8) | kSeqLockRegister));
+  p.out8(kPortSeqIndex, index);
+  uint8_t value = 0;
+  if (write) {
+    p.out8(kPortSeqData, *write);
+    value = *write;
+  } else {
+    value = p.in8(kPortSeqData);
+  }
+  p.out8(kPortSeqIndex, savedIndex);
+  return value;
+}
+
+// Polls input status 1 until the retrace bit equals `set`; false on time-out.
+bool pollRetrace(bool set, uint32_t start) {
+  ChipPorts& p = ports();
+  MilliClock& clock = *platform().clock;
+  for (uint32_t polls = 0; polls < kRetraceMaxPolls; ++polls) {
+    const bool inRetrace = (p.in8(kPortInputStatus1) & kInputStatusRetrace) != 0;
+    if (inRetrace == set) return true;
+    if ((polls & 0xFF) == 0xFF && clock.now() - start > kRetraceTimeoutMs) return false;
+  }
+  return false;
+}
+
+}  // namespace
+
+uint8_t readExtReg(uint8_t index) { return crtcAccess(index, nullptr); }
+
+void writeExtReg(uint8_t index, uint8_t value) { crtcAccess(index, &value); }
+
+uint8_t readSeqReg(uint8_t index) { return seqAccess(index, nullptr); }
+
+void writeSeqReg(uint8_t index, uint8_t value) { seqAccess(index, &value); }
+
+bool waitVerticalRetrace() {
+  const uint32_t start = platform().clock->now();
+  return pollRetrace(false, start) && pollRetrace(true, start);
+}
+
+uint32_t waitMilliseconds(uint32_t ms) {
+  MilliClock& clock = *platform().clock;
+  const uint32_t start = clock.now();
+  uint32_t elapsed = 0;
+  while ((elapsed = clock.now() - start) < ms) {
+  }
+  return elapsed;
+}
+
+uint32_t readChipRevision(uint32_t deviceId) {
+  uint32_t revision = readExtReg(0x2F);
+  if (deviceId == 0x8A20 || deviceId == 0x8A21) revision += 1;
+  return revision;
+}
+
+}  // namespace vdx

@@ -1,0 +1,41 @@
+// The chip's extended CRTC and sequencer registers, reached through the VGA
+// ports. Every access leaves the index registers as it found them, so the
+// display driver's own index state survives between two of our accesses.
+#pragma once
+#include <cstdint>
+
+namespace vdx {
+
+constexpr uint16_t kPortSeqIndex = 0x3C4;
+constexpr uint16_t kPortSeqData = 0x3C5;
+constexpr uint16_t kPortCrtcIndex = 0x3D4;
+constexpr uint16_t kPortCrtcData = 0x3D5;
+constexpr uint16_t kPortInputStatus1 = 0x3DA;
+constexpr uint8_t kInputStatusRetrace = 0x08;
+
+constexpr uint8_t kCrtcLockRegister = 0x39;
+constexpr uint8_t kCrtcUnlockValue = 0xA5;
+constexpr uint8_t kSeqLockRegister = 0x08;
+constexpr uint8_t kSeqUnlockValue = 0x06;
+
+// Extended CRTC registers: unlocked for the access, lock restored after.
+uint8_t readExtReg(uint8_t index);
+void writeExtReg(uint8_t index, uint8_t value);
+
+// Extended sequencer registers: unlocked for the access and left open.
+uint8_t readSeqReg(uint8_t index);
+void writeSeqReg(uint8_t index, uint8_t value);
+
+// Returns at the start of the next vertical retrace, or after a bound well
+// above one frame when the display is not scanning (false then).
+bool waitVerticalRetrace();
+
+// Polls the millisecond counter until `ms` have passed; returns the elapsed
+// milliseconds.
+uint32_t waitMilliseconds(uint32_t ms);
+
+// The chip's revision as the identification records it: CR2F, plus one on
+// Savage3D ids.
+uint32_t readChipRevision(uint32_t deviceId);
+
+}  // namespace vdx

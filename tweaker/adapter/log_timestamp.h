@@ -1,0 +1,11 @@
+// Key of the dated entries in the "Vidarix Clk" section: local date, one
+// blank, local time (24-hour).
+#pragma once
+#include <string>
+
+namespace vdx {
+
+std::string joinLogTimestamp(const std::string& date, const std::string& time);
+std::string formatLogTimestamp();
+
+}  // namespace vdx
