@@ -1,0 +1,71 @@
+// How private-profile files read and write, checked on the fake and on Win32.
+#include <gtest/gtest.h>
+
+#include "tests/contract/tweaker/contract_factories.h"
+
+namespace vdx {
+namespace {
+
+class ProfileContract : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ini = contract::makeProfile();
+    path = contract::scratchIniPath("vdx_contract.ini");
+    contract::removeScratchFile(path);
+  }
+  void TearDown() override { contract::removeScratchFile(path); }
+
+  std::unique_ptr<ProfileFile> ini;
+  std::string path;
+};
+
+TEST_F(ProfileContract, MissingFileReadsDefaultsAndListsNothing) {
+  EXPECT_EQ(ini->readString(path, "Ferrolux", "Fast", "none", 256), "none");
+  EXPECT_EQ(ini->readString(path, "Ferrolux", "Fast", "trail   ", 256), "trail") << "default loses trailing blanks";
+  EXPECT_TRUE(ini->keys(path, "Ferrolux").empty());
+  EXPECT_TRUE(ini->sections(path).empty());
+}
+
+TEST_F(ProfileContract, WrittenKeysReadBackInFileOrderIgnoringCase) {
+  ASSERT_TRUE(ini->writeString(path, "Ferrolux", "Fast", "AA=On"));
+  ASSERT_TRUE(ini->writeString(path, "Ferrolux", "Quality", "AA=off"));
+  ASSERT_TRUE(ini->writeString(path, "Vidarix Clk", "1.1.2026 10:00", "Mclk 143"));
+  ASSERT_TRUE(ini->writeString(path, "ferrolux", "FAST", "AA=1"));
+  EXPECT_EQ(ini->readString(path, "FERROLUX", "fast", "", 256), "AA=1");
+  EXPECT_EQ(ini->keys(path, "Ferrolux"), (std::vector<std::string>{"Fast", "Quality"}));
+  EXPECT_EQ(ini->sections(path), (std::vector<std::string>{"Ferrolux", "Vidarix Clk"}));
+  EXPECT_TRUE(ini->keys(path, "Nothing").empty());
+}
+
+TEST_F(ProfileContract, LongValuesAreCutToOneLessThanTheBuffer) {
+  const std::string longText(300, 'x');
+  ASSERT_TRUE(ini->writeString(path, "S", "K", longText));
+  EXPECT_EQ(ini->readString(path, "S", "K", "", 256), std::string(255, 'x'));
+  EXPECT_EQ(ini->readString(path, "S", "K", "", 301), longText);
+  EXPECT_EQ(ini->readString(path, "S", "K", "", 2), "x");
+  EXPECT_EQ(ini->readString(path, "S", "Missing", "defaultvalue", 5), "defa") << "defaults are cut as well";
+}
+
+TEST_F(ProfileContract, ValuesAreTrimmedAndEmptyValuesAreNotDefaults) {
+  ASSERT_TRUE(ini->writeString(path, "S", "Lead", "   padded"));
+  ASSERT_TRUE(ini->writeString(path, "S", "Empty", ""));
+  ASSERT_TRUE(ini->writeString(path, "S", "Quoted", "\"in quotes\""));
+  EXPECT_EQ(ini->readString(path, "S", "Lead", "", 256), "padded");
+  EXPECT_EQ(ini->readString(path, "S", "Empty", "dflt", 256), "");
+  EXPECT_EQ(ini->readString(path, "S", "Quoted", "", 256), "in quotes");
+}
+
+TEST_F(ProfileContract, DeletingKeysAndSections) {
+  ASSERT_TRUE(ini->writeString(path, "A", "k1", "1"));
+  ASSERT_TRUE(ini->writeString(path, "A", "k2", "2"));
+  ASSERT_TRUE(ini->writeString(path, "B", "k3", "3"));
+  EXPECT_TRUE(ini->deleteKey(path, "A", "K1"));
+  EXPECT_EQ(ini->keys(path, "A"), (std::vector<std::string>{"k2"}));
+  EXPECT_EQ(ini->readString(path, "A", "k1", "gone", 16), "gone");
+  EXPECT_TRUE(ini->deleteSection(path, "a"));
+  EXPECT_EQ(ini->sections(path), (std::vector<std::string>{"B"}));
+  EXPECT_EQ(ini->readString(path, "B", "k3", "", 16), "3");
+}
+
+}  // namespace
+}  // namespace vdx
