@@ -1,0 +1,88 @@
+// Moving the settings between the stores and the window.
+#include "memtool/form.h"
+#include "memtool/spin_value.h"
+
+namespace mt {
+
+namespace {
+
+// Spin edits and the settings they show, in loading order.
+struct SpinRow {
+  Ctl id;
+  double MemtidySettings::*field;
+};
+const SpinRow kSpinRows[] = {
+    {Ctl::RxSpinEdit1, &MemtidySettings::FreeValue1}, {Ctl::RxSpinEdit2, &MemtidySettings::FreeTime},
+    {Ctl::RxSpinEdit7, &MemtidySettings::FreeCPU},    {Ctl::RxSpinEdit3, &MemtidySettings::Menu1},
+    {Ctl::RxSpinEdit4, &MemtidySettings::Menu2},      {Ctl::RxSpinEdit5, &MemtidySettings::Menu3},
+};
+
+const double MemtidySettings::*const kMenuFields[3] = {&MemtidySettings::Menu1, &MemtidySettings::Menu2,
+                                                       &MemtidySettings::Menu3};
+
+}  // namespace
+
+void TForm1::ReadData() {
+  if (OSName == "Win9x") LoadCacheTexts();
+  settings = loadSettings(*services_.registry, TotalRAM, OSName, CurrentDir);
+  applyRunEntry(*services_.registry, settings.AutoStart == 1, CurrentDir, false);
+  if (settings.AutoStart == 1) surface_.setChecked(Ctl::CheckBox2, true);
+  if (OSName == "Win9x") ShowCacheTexts();
+
+  surface_.setText(Ctl::Label18, std::to_string(settings.TargetFreeRAM) + " MB");
+  setSliderPosition(Ctl::RxSlider1, settings.TargetFreeRAM);
+  surface_.setText(Ctl::Label31, std::to_string(settings.MinimumFreeRAM) + " MB");
+  setSliderPosition(Ctl::RxSlider2, settings.MinimumFreeRAM);
+
+  for (const SpinRow& row : kSpinRows) setSpin(row.id, settings.*row.field);
+
+  for (int i = 0; i < 3; ++i)
+    PopMenuCaptions[i] = "Free up " + generalNumber(settings.*kMenuFields[i]) + " MB";
+
+  if (settings.RAMIcon == 1) surface_.setChecked(Ctl::CheckBox3, true);
+  bool sound = settings.PlaySound == 1;
+  if (sound) surface_.setChecked(Ctl::CheckBox1, true);
+  surface_.setEnabled(Ctl::Edit1, sound);
+  surface_.setEnabled(Ctl::SpeedButton1, sound);
+  surface_.setText(Ctl::Edit1, settings.Music);
+}
+
+void TForm1::SaveData() {
+  if (OSName == "Win9x") StoreCacheTexts();
+  applyRunEntry(*services_.registry, surface_.checked(Ctl::CheckBox2), CurrentDir, true);
+
+  MemtidySettings s = settings;
+  s.TargetFreeRAM = static_cast<uint16_t>(surface_.position(Ctl::RxSlider1));
+  s.MinimumFreeRAM = static_cast<uint16_t>(surface_.position(Ctl::RxSlider2));
+  for (const SpinRow& row : kSpinRows) s.*row.field = spin(row.id);
+  s.RAMIcon = surface_.checked(Ctl::CheckBox3) ? 1 : 0;
+  s.PlaySound = surface_.checked(Ctl::CheckBox1) ? 1 : 0;
+  s.AutoStart = surface_.checked(Ctl::CheckBox2) ? 1 : 0;
+  storeSettings(*services_.registry, s);
+}
+
+void TForm1::setSliderPosition(Ctl id, int position) {
+  int lo = surface_.rangeMin(id), hi = surface_.rangeMax(id);
+  if (position < lo) position = lo;
+  if (position > hi) position = hi;
+  if (position == surface_.position(id)) return;
+  surface_.setPosition(id, position);
+  switch (id) {
+    case Ctl::RxSlider1: RxSlider1Change(); break;
+    case Ctl::RxSlider2: RxSlider2Change(); break;
+    case Ctl::RxSlider3: RxSlider3Change(); break;
+    case Ctl::RxSlider4: RxSlider4Change(); break;
+    case Ctl::RxSlider5: RxSlider5Change(); break;
+    default: break;
+  }
+}
+
+void TForm1::setSpin(Ctl id, double value) {
+  surface_.setText(id, spinText(value, surface_.rangeMin(id), surface_.rangeMax(id)));
+}
+
+double TForm1::spin(Ctl id) {
+  return spinValue(surface_.text(id), surface_.rangeMin(id), surface_.rangeMax(id));
+}
+
+}  // namespace mt
