@@ -21,3 +21,16 @@
 #define IDC_OPT_ASK_DISPLAY 1282
 #define IDC_OPT_DISABLE_ICT 1296
 #define IDC_OPT_PERFICD_MENU 1305
+
+// Message box.
+#define IDD_MSGBOX 130
+#define IDC_MSGBOX_TEXT 2000
+#define IDC_MSGBOX_ICON 2001
+#define IDC_MSGBOX_BUTTON1 2011
+#define IDC_MSGBOX_BUTTON2 2012
+#define IDC_MSGBOX_BUTTON3 2013
+#define IDC_MSGBOX_BUTTON4 2014
+#define IDC_MSGBOX_BUTTON5 2015
+
+// Program icon (the main window's class icon).
+#define IDI_VIDARIX 152
