@@ -25,6 +25,11 @@ class FakeSystem : public SystemServices {
   }
   bool cpuid(uint32_t leaf, uint32_t regs[4]) override;
   bool rdtsc(uint64_t* value) override;
+  bool localDateTime(std::string* date, std::string* time) override {
+    if (date) *date = localDate;
+    if (time) *time = localTime;
+    return hasLocalDateTime;
+  }
 
   // Registers a file's FileVersion text (paths compare case-insensitively).
   void setFileVersion(const std::string& path, const std::string& text);
@@ -42,6 +47,9 @@ class FakeSystem : public SystemServices {
   bool hasRdtsc = true;
   uint64_t tsc = 0;
   uint64_t tscStep = 0;
+  bool hasLocalDateTime = true;
+  std::string localDate = "08.12.2026";
+  std::string localTime = "04:00:00";
 
  private:
   std::map<std::string, std::string> versions_;
