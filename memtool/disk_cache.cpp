@@ -1,0 +1,123 @@
+#include "memtool/disk_cache.h"
+
+#include <climits>
+
+
+namespace mt {
+namespace {
+
+const CacheEntryInfo kEntries[kCacheEntryCount] = {
+    {CacheEntry::MinFileCache, "MinFileCache", Ctl::RxSlider3, Ctl::Label16, 1024},
+    {CacheEntry::MaxFileCache, "MaxFileCache", Ctl::RxSlider4, Ctl::Label17, 1024},
+    {CacheEntry::ChunkSize, "CHUNKSIZE", Ctl::RxSlider5, Ctl::Label30, 32},
+};
+
+// Everything on the tab, disabled together on the NT family.
+const Ctl kCacheTabControls[] = {Ctl::Label3,  Ctl::Label16,   Ctl::RxSlider3, Ctl::Label10, Ctl::Label17, Ctl::RxSlider4,
+                                         Ctl::Label11, Ctl::Label30,   Ctl::RxSlider5, Ctl::Button1, Ctl::Button4};
+
+std::string kbText(const std::string& text) { return text + " kB"; }
+
+}  // namespace
+
+const CacheEntryInfo& cacheEntryInfo(CacheEntry entry) { return kEntries[static_cast<int>(entry)]; }
+
+const CacheEntryInfo* cacheEntryForSlider(Ctl slider) {
+  for (const auto& e : kEntries)
+    if (slider == e.slider) return &e;
+  return nullptr;
+}
+
+std::string& CacheTexts::operator[](CacheEntry e) {
+  switch (e) {
+    case CacheEntry::MinFileCache: return minFileCache;
+    case CacheEntry::MaxFileCache: return maxFileCache;
+    default: return chunkSize;
+  }
+}
+const std::string& CacheTexts::operator[](CacheEntry e) const { return const_cast<CacheTexts&>(*this)[e]; }
+
+int parseCacheKB(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) return 0;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return 0;
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) return 0;  // not a 32-bit integer
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX || value < INT_MIN) return 0;
+  return static_cast<int>(value);
+}
+
+int cacheSliderPosition(const std::string& text, int unitKB) { return parseCacheKB(text) / unitKB; }
+
+CacheTexts loadCacheTexts(PrivateProfile& profile) {
+  CacheTexts texts;
+  for (const auto& e : kEntries) texts[e.entry] = profile.readString(kSystemIni, kVcacheSection, e.key, "0");
+  return texts;
+}
+
+bool storeCacheTexts(PrivateProfile& profile, const CacheTexts& texts, std::string* error) {
+  for (const auto& e : kEntries) {
+    const std::string& text = texts[e.entry];
+    // A removal that fails is as much a lost setting as a failed write, so it
+    // is reported the same way.
+    const bool ok = text == "0" ? profile.deleteKey(kSystemIni, kVcacheSection, e.key)
+                                : profile.writeString(kSystemIni, kVcacheSection, e.key, text);
+    if (!ok) {
+      if (error) *error = std::string("Unable to write to ") + kSystemIni;
+      return false;
+    }
+  }
+  return true;
+}
+
+CacheTexts automaticCacheTexts(unsigned totalRAM) {
+  CacheTexts texts;
+  texts.minFileCache = std::to_string((totalRAM / 8) * 1024);
+  texts.maxFileCache = std::to_string((totalRAM / 4) * 1024);
+  texts.chunkSize = "512";
+  return texts;
+}
+
+void DiskCacheTab::setLabels(ControlSurface& surface) {
+  for (const auto& e : kEntries) surface.setText(e.label, kbText(texts_[e.entry]));
+}
+
+void DiskCacheTab::show(ControlSurface& surface) {
+  for (const auto& e : kEntries)
+    if (moveSlider(surface, e.slider, cacheSliderPosition(texts_[e.entry], e.unitKB))) sliderChanged(surface, e.slider);
+  setLabels(surface);
+}
+
+bool DiskCacheTab::sliderChanged(ControlSurface& surface, Ctl slider) {
+  const CacheEntryInfo* e = cacheEntryForSlider(slider);
+  if (!e) return false;
+  surface.setEnabled(Ctl::Button2, true);
+  texts_[e->entry] = std::to_string(surface.position(slider) * e->unitKB);
+  surface.setText(e->label, kbText(texts_[e->entry]));
+  return true;
+}
+
+void DiskCacheTab::automatic(ControlSurface& surface, unsigned totalRAM) {
+  texts_ = automaticCacheTexts(totalRAM);
+  show(surface);
+}
+
+void DiskCacheTab::setDefault(ControlSurface& surface) {
+  texts_ = CacheTexts{};
+  for (const auto& e : kEntries)
+    if (moveSlider(surface, e.slider, 0)) sliderChanged(surface, e.slider);
+  setLabels(surface);
+}
+
+void DiskCacheTab::disableControls(ControlSurface& surface) {
+  for (Ctl name : kCacheTabControls) surface.setEnabled(name, false);
+}
+
+}  // namespace mt

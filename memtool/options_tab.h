@@ -1,0 +1,34 @@
+// The Options tab: its three check boxes and the sound-file chooser.
+#pragma once
+#include <string>
+
+#include "memtool/control_surface.h"
+#include "memtool/platform/file_dialog.h"
+
+namespace mt {
+
+inline constexpr const char* kWaveFilter = "Microsoft Waveform Audio (*.WAV)|*.wav";
+
+// A click on CheckBox1, CheckBox2 or CheckBox3: enables Apply; the sound box
+// also enables or disables the sound file's edit and button. False for
+// another control.
+bool optionCheckBoxClicked(ControlSurface& surface, Ctl checkBox);
+
+// OpenDialog1: remembers the file name of the last confirmed choice.
+class SoundChooser {
+ public:
+  // SpeedButton1: shows the dialog, then takes its file name whether it was
+  // confirmed or cancelled; an empty name changes nothing. True when music
+  // was set.
+  bool choose(FileDialog& dialog, WindowRef owner, ControlSurface& surface, std::string& music);
+  const std::string& fileName() const { return fileName_; }
+
+ private:
+  std::string fileName_;
+};
+
+// "label|pattern|..." as the system dialog wants it: NUL separated, ending
+// with two NULs.
+std::string systemFilter(const std::string& filter);
+
+}  // namespace mt

@@ -1,0 +1,18 @@
+// The system's file-open dialog.
+#pragma once
+#include <string>
+
+#include "memtool/platform/shell_open.h"
+
+namespace mt {
+
+class FileDialog {
+ public:
+  virtual ~FileDialog() = default;
+  // Shows the dialog starting at fileName. Confirmed: fileName becomes the
+  // chosen path and the result is true. Cancelled: fileName is left alone.
+  // filter is the "label|pattern|label|pattern" form.
+  virtual bool openFile(WindowRef owner, const std::string& filter, std::string& fileName) = 0;
+};
+
+}  // namespace mt

@@ -1,0 +1,53 @@
+// The tray menu PopupMenu1: its entries in order and where it opens.
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+namespace mt {
+
+enum class TrayCommand {
+  None,
+  RestartWindows,   // RestartWindows1
+  SuspendWindows,   // SuspendsWindows1
+  ShutdownWindows,  // QuickShutdown1
+  ClearClipboard,   // ClearClipboard1
+  FreeUp1,          // PopMenu1
+  FreeUp2,          // PopMenu2
+  FreeUp3,          // PopMenu3
+  Open,             // Open1
+  Close             // Close1
+};
+
+struct TrayMenuItem {
+  std::string name;      // the form's name of the entry
+  int id;                // command id; 0 for a separator
+  TrayCommand command;
+  std::string caption;   // empty for a separator
+  bool separator() const { return id == 0; }
+};
+
+// The three amount captions: "Free up " + amount + " MB".
+struct TrayAmounts {
+  std::array<std::string, 3> captions{"Free up 8 MB", "Free up 4 MB", "Free up 2 MB"};
+  // After every load of the settings.
+  void set(double menu1, double menu2, double menu3);
+};
+
+// An amount as the caption shows it: general form, up to 15 significant
+// digits, whole numbers without a fraction ("16", "2.5").
+std::string formatAmount(double mb);
+std::string amountCaption(double mb);
+
+std::vector<TrayMenuItem> trayMenuItems(const TrayAmounts& amounts);
+TrayCommand trayCommandForId(int id);
+
+struct MenuOrigin {
+  int x;  // the menu's right edge
+  int y;  // the menu's top
+};
+// Right edge at the cursor, top raised by one menu height per entry
+// (separators included), so the menu opens above the taskbar.
+MenuOrigin trayMenuOrigin(int cursorX, int cursorY, int entryCount, int menuItemHeight);
+
+}  // namespace mt
