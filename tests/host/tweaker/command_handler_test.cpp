@@ -1,0 +1,414 @@
+// Tray commands over the fake registry and display: what is written, asked
+// and reset, and what is left alone when the user declines.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/settings/driver_options.h"
+#include "tweaker/settings/preferences.h"
+#include "tweaker/shell/command_handler.h"
+#include "tweaker/shell/command_schemes.h"
+#include "tweaker/shell/display_reset.h"
+#include "tweaker/shell/shell_state.h"
+
+namespace vdx {
+namespace {
+
+constexpr char kCard[] = "Software\\Tessaly\\Vidarix\\Savage4-5333";
+constexpr char kSettings[] = "Display\\Settings";
+constexpr char kMiniGL[] = "Software\\S3\\S3GL";
+
+struct Box {
+  std::string text;
+  std::string caption;
+  uint32_t style;
+  int timeout;
+};
+
+class ScriptedBoxes : public MessageBoxPresenter {
+ public:
+  std::deque<int> answers;
+  std::vector<Box> shown;
+  int show(WindowHandle, const std::string& text, const std::string& caption, uint32_t style,
+           int timeoutSeconds) override {
+    shown.push_back({text, caption, style, timeoutSeconds});
+    if (answers.empty()) return kIdOk;
+    const int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+};
+
+class RecordingHost : public CommandHost {
+ public:
+  int tooltips = 0;
+  std::vector<uint16_t> dialogsRun;
+  std::vector<WindowHandle> raised;
+  std::vector<int> schemesApplied;
+  int destroyed = 0, help = 0, reloads = 0;
+  std::string itemText;
+  WindowHandle mainWindow() override { return reinterpret_cast<WindowHandle>(0x1234); }
+  void composeTooltip() override { ++tooltips; }
+  void runDialog(const DialogCommand& d) override {
+    // The dialog puts itself in its slot while it runs.
+    setDialogSlot(d.kind, reinterpret_cast<WindowHandle>(0x9000 + d.resourceId));
+    dialogsRun.push_back(d.resourceId);
+  }
+  void bringToForeground(WindowHandle w) override { raised.push_back(w); }
+  void destroyMainWindow() override { ++destroyed; }
+  void showHelpContents() override { ++help; }
+  std::string menuItemText(uint16_t) override { return itemText; }
+  bool reloadSchemeList() override { ++reloads; return true; }
+  bool applyScheme(int index) override { schemesApplied.push_back(index); return true; }
+};
+
+class Commands : public ::testing::Test {
+ protected:
+  FakePlatform fp;
+  ScriptedBoxes boxes;
+  RecordingHost host;
+
+  void SetUp() override {
+    AdapterIdentity& id = adapterIdentity();
+    id = AdapterIdentity{};
+    id.deviceId = 0x8A22;
+    id.chipName = "Savage4";
+    id.capabilities = 0x1 | 0x2 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000 | 0x8000;
+    id.cardKeyPath = kCard;
+    preferences() = Preferences{};
+    DriverOptions d;
+    d.WV = 1;
+    d.AGP = 2;
+    d.AGPSize = 24;
+    d.DMACB = 4;
+    d.FD = 1;
+    d.TextureCache = 1;
+    d.Mipmapping = 1;
+    d.TC = 64;
+    d.TM = 64;
+    defaultOptions() = d;
+    currentOptions() = d;
+    installMessageBoxPresenter(&boxes);
+    fp.display.setModes({{640, 480, 8, 60}, {640, 480, 16, 60}, {640, 480, 32, 60}, {800, 600, 16, 60},
+                         {1024, 768, 16, 60}});
+    fp.display.setCurrent({640, 480, 16, 60});
+    readDisplayMetrics();
+    fp.registry.setString(RegRoot::LocalMachine, kCard, "Current", "Quake");
+    for (int k = 0; k < static_cast<int>(DialogKind::Count); ++k) setDialogSlot(static_cast<DialogKind>(k), nullptr);
+  }
+  void TearDown() override { installMessageBoxPresenter(nullptr); }
+
+  void run(uint16_t id, uint16_t schemeCount = 0) { handleMenuCommand(id, schemeCount, host); }
+  std::string setting(const char* name) { return fp.registry.getString(RegRoot::CurrentConfig, kSettings, name); }
+  bool hasSetting(const char* name) { return fp.registry.hasValue(RegRoot::CurrentConfig, kSettings, name); }
+  std::string current() { return fp.registry.getString(RegRoot::LocalMachine, kCard, "Current"); }
+};
+
+TEST_F(Commands, CancelOnTheTextureModeQuestionWritesNothing) {
+  boxes.answers = {kIdCancel};
+  run(30020);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].style, 0x23u);
+  EXPECT_EQ(boxes.shown[0].caption, "Vidarix");
+  EXPECT_EQ(boxes.shown[0].text,
+            "To use the new texture mem setting, you must restart Windows or change your display settings.\n\n"
+            "Choose Yes to change the setting and reset the display.\nNo to change the setting without "
+            "resetting display.\nOr Cancel to make no changes.");
+  EXPECT_EQ(currentOptions().VO, 0);
+  EXPECT_FALSE(fp.registry.keyExists(RegRoot::CurrentConfig, kSettings));
+  EXPECT_EQ(current(), "Quake");
+  EXPECT_EQ(host.tooltips, 0);
+}
+
+TEST_F(Commands, TextureModeAnswersSetTheResetMark) {
+  boxes.answers = {kIdNo};
+  run(30020);
+  EXPECT_EQ(currentOptions().VO, 1);
+  EXPECT_EQ(currentOptions().AA, 0);
+  EXPECT_EQ(setting("VO"), "On");
+  EXPECT_EQ(current(), "");
+  EXPECT_TRUE(fp.display.modeChanges().empty());
+  EXPECT_EQ(host.tooltips, 1);
+
+  boxes.answers = {kIdYes};
+  run(30019);
+  EXPECT_EQ(currentOptions().AA, 1);
+  EXPECT_EQ(currentOptions().VO, 0);
+  // The reset goes to another depth of the same size and back, forced.
+  ASSERT_EQ(fp.display.modeChanges().size(), 2u);
+  EXPECT_EQ(fp.display.modeChanges()[0].mode.bitsPerPixel, 8u);
+  EXPECT_EQ(fp.display.modeChanges()[0].flags, kCdsReset);
+  EXPECT_EQ(fp.display.modeChanges()[1].mode.bitsPerPixel, 16u);
+  EXPECT_FALSE(displayResetInProgress());
+}
+
+TEST_F(Commands, WithoutTheQuestionTheResetFollowsThePreference) {
+  preferences().confirmAgpChanges = false;
+  preferences().autoResetDisplay = false;
+  run(30021);
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(fp.display.modeChanges().empty());
+  preferences().autoResetDisplay = true;
+  run(30019);
+  EXPECT_EQ(fp.display.modeChanges().size(), 2u);
+}
+
+TEST_F(Commands, AgpSizeCancelKeepsTheSizeButStillWrites) {
+  boxes.answers = {kIdCancel};
+  run(30132);
+  EXPECT_EQ(currentOptions().AGPSize, 24);
+  EXPECT_EQ(current(), "");
+  EXPECT_TRUE(fp.registry.keyExists(RegRoot::CurrentConfig, kSettings));
+  EXPECT_EQ(host.tooltips, 0);
+
+  boxes.answers = {kIdNo};
+  run(30132);
+  EXPECT_EQ(currentOptions().AGPSize, 32);
+  EXPECT_EQ(setting("AGPSize"), "32");
+  EXPECT_EQ(host.tooltips, 1);
+}
+
+TEST_F(Commands, AgpSizeWithVidTexOnlyChangesNothingButWrites) {
+  currentOptions().VO = 1;
+  run(30140);
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(currentOptions().AGPSize, 24);
+  EXPECT_EQ(setting("VO"), "On");
+  EXPECT_EQ(current(), "");
+}
+
+TEST_F(Commands, CustomRestoresTheChipDefaultSize) {
+  currentOptions().AGPSize = 64;
+  boxes.answers = {kIdNo};
+  run(30100);
+  EXPECT_EQ(currentOptions().AGPSize, 24);
+  EXPECT_FALSE(hasSetting("AGPSize"));  // the default is deleted, not written
+}
+
+TEST_F(Commands, FogOptionsMoveTogetherWhenLinked) {
+  preferences().useAutoOpenGlFog = true;
+  currentOptions().EF = 1;
+  currentOptions().ES = 0;
+  run(30023);
+  EXPECT_EQ(currentOptions().EF, 0);
+  EXPECT_EQ(currentOptions().ES, 0);
+  run(30024);
+  EXPECT_EQ(currentOptions().EF, 1);
+  EXPECT_EQ(currentOptions().ES, 1);
+  preferences().useAutoOpenGlFog = false;
+  run(30024);
+  EXPECT_EQ(currentOptions().EF, 1);
+  EXPECT_EQ(currentOptions().ES, 0);
+}
+
+TEST_F(Commands, TrilinearSwitchesAutoMipmapOnWhenLinked) {
+  run(30002);
+  EXPECT_EQ(currentOptions().AT, 1);
+  EXPECT_EQ(currentOptions().AM, 1);
+  run(30002);
+  EXPECT_EQ(currentOptions().AT, 0);
+  EXPECT_EQ(currentOptions().AM, 1);
+  preferences().autoTriMip = false;
+  currentOptions().AM = 0;
+  run(30002);
+  EXPECT_EQ(currentOptions().AM, 0);
+}
+
+TEST_F(Commands, SwitchesFlipWriteAndRefreshTheTooltipOnlyForShownOptions) {
+  run(30001);
+  EXPECT_EQ(currentOptions().WV, 0);
+  EXPECT_EQ(setting("WV"), "off");
+  EXPECT_EQ(host.tooltips, 1);
+  run(30001);
+  EXPECT_FALSE(hasSetting("WV"));  // back at the default
+  run(30003);
+  EXPECT_EQ(setting("AC"), "On");
+  EXPECT_EQ(host.tooltips, 3);
+  run(30028);
+  EXPECT_EQ(setting("ATB"), "On");
+  EXPECT_EQ(host.tooltips, 3);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Commands, RestartNoticesForAgpRateSidebandAndCommandDma) {
+  run(30404);
+  EXPECT_EQ(currentOptions().AGP, 4);
+  EXPECT_EQ(setting("AGP"), "4X");
+  run(30429);
+  EXPECT_EQ(currentOptions().AGPSB, 1);
+  run(30031);
+  EXPECT_EQ(currentOptions().DMACB, 2);
+  EXPECT_EQ(setting("DMACB"), "2A");
+  ASSERT_EQ(boxes.shown.size(), 3u);
+  EXPECT_EQ(boxes.shown[0].text, "Please restart Windows to use the new setting.");
+  EXPECT_EQ(boxes.shown[0].style, 0x40u);
+  EXPECT_EQ(boxes.shown[0].timeout, 0);
+  EXPECT_EQ(boxes.shown[1].text, "Please restart Windows to use the new setting.");
+  EXPECT_EQ(boxes.shown[2].text, "Please restart Windows to use the new CommandDMA setting.");
+  // 30403 is no command.
+  currentOptions().AGP = 2;
+  run(30403);
+  EXPECT_EQ(currentOptions().AGP, 2);
+}
+
+TEST_F(Commands, ValueCommandsSetTheirFields) {
+  run(30047);
+  EXPECT_FLOAT_EQ(currentOptions().DB, 0.3f);
+  EXPECT_EQ(setting("DB"), "0.3");
+  run(30060);
+  EXPECT_FLOAT_EQ(currentOptions().DB, -1.0f);
+  run(30433);
+  EXPECT_EQ(currentOptions().ICDHWTL, -1);
+  run(30443);
+  EXPECT_EQ(currentOptions().ICDFOGTABLE, 1);
+  run(30444);
+  EXPECT_EQ(currentOptions().ICDFOGTABLE, -1);
+  run(30446);
+  EXPECT_EQ(currentOptions().ICDTEXTURESIZE, -1);
+  run(30441);
+  EXPECT_EQ(currentOptions().ICDAZ, 1);
+}
+
+TEST_F(Commands, MiniGlSwitchesGoToTheMiniGlKey) {
+  run(30410);
+  EXPECT_EQ(currentOptions().Bit32, 1);
+  uint32_t type = 0;
+  std::vector<uint8_t> data;
+  ASSERT_TRUE(fp.registry.getRaw(RegRoot::LocalMachine, kMiniGL, "32Bit", &type, &data));
+  EXPECT_EQ(type, kRegDword);
+  EXPECT_EQ(current(), "");
+  EXPECT_FALSE(fp.registry.keyExists(RegRoot::CurrentConfig, kSettings));
+}
+
+TEST_F(Commands, DialogsOpenOneCopyEach) {
+  run(30008);
+  EXPECT_EQ(host.dialogsRun, (std::vector<uint16_t>{128}));
+  EXPECT_EQ(dialogSlot(DialogKind::Options), nullptr);  // cleared when it returned
+
+  // A dialog still open (a nested loop) is brought forward instead.
+  setDialogSlot(DialogKind::Gamma, reinterpret_cast<WindowHandle>(0x77));
+  run(30427);
+  EXPECT_EQ(host.dialogsRun.size(), 1u);
+  ASSERT_EQ(host.raised.size(), 1u);
+  EXPECT_EQ(host.raised[0], reinterpret_cast<WindowHandle>(0x77));
+
+  for (uint16_t id : {30006, 30009, 30038, 30420, 30449, 40096}) run(id);
+  EXPECT_EQ(host.dialogsRun, (std::vector<uint16_t>{128, 120, 126, 145, 141, 170, 146}));
+}
+
+TEST_F(Commands, ExitHelpAndSchemeIds) {
+  run(30007);
+  EXPECT_EQ(host.destroyed, 1);
+  run(30010);
+  EXPECT_EQ(host.help, 1);
+  run(40097);
+  EXPECT_EQ(host.reloads, 1);
+  run(40098);
+  run(41002, 3);
+  run(41003, 3);  // beyond the schemes of the last menu
+  run(41000, 0);
+  EXPECT_EQ(host.schemesApplied, (std::vector<int>{-1, 2}));
+  EXPECT_EQ(host.tooltips, 2);
+  run(12345);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Commands, DefaultsRestoreEveryOptionAndResetWhenTextureMemoryChanged) {
+  currentOptions().WV = 0;
+  currentOptions().AGPSize = 64;
+  currentOptions().Bit32 = 1;
+  applyDefaultOptions();
+  EXPECT_EQ(currentOptions(), defaultOptions());
+  EXPECT_EQ(current(), "(Default)");
+  EXPECT_EQ(fp.display.modeChanges().size(), 2u);
+  fp.display.clearLog();
+  applyDefaultOptions();
+  EXPECT_TRUE(fp.display.modeChanges().empty());
+}
+
+TEST_F(Commands, TweakResUnansweredRestoresThePreviousMode) {
+  host.itemText = "800x600 (16 bpp)";
+  boxes.answers = {kIdYes, kIdNo};  // the time-out presses the default No
+  run(39003);
+  ASSERT_EQ(boxes.shown.size(), 3u);
+  EXPECT_EQ(boxes.shown[0].text, "The new settings may not work correctly.  Change anyway?");
+  EXPECT_EQ(boxes.shown[0].style, 0x24u);
+  EXPECT_EQ(boxes.shown[1].text, "Do you want to keep your new display settings?");
+  EXPECT_EQ(boxes.shown[1].style, 0x124u);
+  EXPECT_EQ(boxes.shown[1].timeout, 15);
+  EXPECT_EQ(boxes.shown[2].text, "Your previous settings have been restored.");
+  EXPECT_EQ(boxes.shown[2].style, 0x40u);
+  ASSERT_EQ(fp.display.modeChanges().size(), 2u);
+  EXPECT_EQ(fp.display.modeChanges()[0].mode.width, 800u);
+  EXPECT_EQ(fp.display.modeChanges()[0].flags, kCdsUpdateRegistry);
+  EXPECT_EQ(fp.display.current().width, 640u);
+  EXPECT_EQ(fp.display.current().bitsPerPixel, 16u);
+}
+
+TEST_F(Commands, TweakResKeptDeclinedRefusedOrUnreadable) {
+  host.itemText = "1024x768 (16 bpp)";
+  boxes.answers = {kIdYes, kIdYes};
+  run(39004);
+  EXPECT_EQ(fp.display.current().width, 1024u);
+  EXPECT_EQ(boxes.shown.size(), 2u);
+
+  boxes.shown.clear();
+  boxes.answers = {kIdNo};
+  host.itemText = "640x480 (8 bpp)";
+  run(39000);
+  EXPECT_EQ(fp.display.current().width, 1024u);
+
+  boxes.shown.clear();
+  preferences().askChangeDisplay = false;
+  host.itemText = "1600x1200 (32 bpp)";
+  run(39001);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "Unable to change your display.");
+  EXPECT_EQ(boxes.shown[0].style, 0x30u);
+
+  boxes.shown.clear();
+  fp.display.clearLog();
+  host.itemText = "garbage";
+  run(39002);
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(fp.display.modeChanges().empty());
+}
+
+TEST_F(Commands, ResetDisplayWithOneDepthOnlyDoesTheSecondSwitch) {
+  fp.display.setModes({{640, 480, 16, 60}, {800, 600, 32, 60}});
+  resetDisplay(RESET_FULL);
+  ASSERT_EQ(fp.display.modeChanges().size(), 2u);
+  EXPECT_NE(fp.display.modeChanges()[0].result, kDispChangeSuccessful);
+  EXPECT_EQ(fp.display.modeChanges()[1].result, kDispChangeSuccessful);
+  EXPECT_EQ(fp.display.modeChanges()[1].mode.bitsPerPixel, 16u);
+}
+
+TEST(DisplayReset, AwayOnlyBeforeMetricsTakesTheFirstModeOfTheSizeAndStaysSet) {
+  FakePlatform fp;
+  fp.display.setModes({{800, 600, 4, 60}, {640, 480, 8, 60}, {640, 480, 16, 60}});
+  // Before the metrics are read the present depth counts as 0.
+  fp.display.setCurrent({640, 480, 0, 60});
+  readDisplayMetrics();
+  fp.display.setCurrent({640, 480, 16, 60});
+  resetDisplay(RESET_AWAY_ONLY);
+  ASSERT_EQ(fp.display.modeChanges().size(), 1u);
+  EXPECT_EQ(fp.display.modeChanges()[0].mode.bitsPerPixel, 8u);
+  EXPECT_TRUE(displayResetInProgress());
+}
+
+TEST(DisplayReset, ChangeDisplayModeLeavesOutFieldsGivenAsMinusOne) {
+  FakePlatform fp;
+  fp.display.setModes({{640, 480, 16, 60}, {640, 480, 32, 60}});
+  fp.display.setCurrent({640, 480, 16, 60});
+  EXPECT_EQ(changeDisplayMode(-1, 480, 32, kCdsReset), kDispChangeSuccessful);
+  EXPECT_EQ(fp.display.modeChanges()[0].fields, kDmBitsPerPel);
+  changeDisplayMode(640, 480, -1, 0);
+  EXPECT_EQ(fp.display.modeChanges()[1].fields, kDmPelsWidth | kDmPelsHeight);
+}
+
+}  // namespace
+}  // namespace vdx

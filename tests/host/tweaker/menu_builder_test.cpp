@@ -1,0 +1,337 @@
+// The tray menu per chip family, board and preference, built on the model.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tweaker/shell/menu_builder.h"
+#include "tweaker/shell/menu_tables.h"
+
+namespace vdx {
+namespace {
+
+constexpr uint32_t kSavage4Agp = 0x1 | 0x2 | 0x10 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000 |
+                                 0x10000 | 0x20000 | 0x40000;
+
+// The rows of the option table the menu needs (mask, id, has field).
+std::vector<MenuOptionMark> optionRows() {
+  const struct { uint32_t mask; uint16_t id; bool field; } rows[] = {
+      {0x10, 30420, false},   {0x8000, 30404, false}, {0x40, 30036, true},   {0x200, 30037, true},
+      {0x10000, 30427, false}, {0, 30003, true},      {0, 30004, true},      {0, 30002, true},
+      {0, 30026, true},        {0x400, 30018, true},  {0x800, 30428, true},  {0, 30437, true},
+      {0x200000, 30448, true}, {0x400000, 30450, true}, {0, 30025, true},    {0, 30023, true},
+      {0, 30024, true},        {0, 30001, true},      {0, 30027, true},      {0, 30029, true},
+      {0, 30028, true},        {0x20000, 30422, true}, {0x1000, 30429, true}, {0, 30410, true},
+      {0, 30411, true},        {0, 30412, true},      {0, 30413, true},      {0, 30414, true},
+      {0, 30430, true},        {0, 30431, true},      {0, 30435, true},      {0, 30436, true},
+  };
+  std::vector<MenuOptionMark> out;
+  for (const auto& r : rows) out.push_back({r.mask, r.id, r.field, false});
+  return out;
+}
+
+TrayMenuInputs inputs(uint32_t caps, uint32_t deviceId = 0x8A22, bool advanced = true) {
+  TrayMenuInputs in;
+  in.advanced = advanced;
+  in.capabilities = caps;
+  in.deviceId = deviceId;
+  in.optionRows = optionRows();
+  in.agpSizeList = {4, 6, 8, 10, 12, 16, 20, 24, 28, 32, 36, 40, 48, 56, 64, 72, 80, 90, 128};
+  in.physicalMemoryMb = 256;
+  in.tweakRes = false;
+  in.screenDepth = 16;
+  in.values.agpSize = 28;
+  in.values.commandDma = 4;
+  return in;
+}
+
+TrayMenu build(const TrayMenuInputs& in) {
+  TrayMenu menu;
+  EXPECT_TRUE(buildTrayMenu(in, &menu));
+  return menu;
+}
+
+std::vector<std::string> texts(const MenuNode& popup) {
+  std::vector<std::string> out;
+  for (const MenuNode& n : popup.children) out.push_back(n.kind == MenuNode::kSeparator ? "-" : n.text);
+  return out;
+}
+
+const MenuNode* popupNamed(const MenuNode& menu, const std::string& text) {
+  for (const MenuNode& n : menu.children) {
+    if (n.kind == MenuNode::kPopup && n.text == text) return &n;
+  }
+  return nullptr;
+}
+
+std::vector<uint16_t> checkedIds(const MenuNode& menu) {
+  std::vector<uint16_t> out;
+  for (const MenuNode& n : menu.children) {
+    if (n.kind == MenuNode::kItem && n.checked) out.push_back(n.id);
+    if (n.kind == MenuNode::kPopup) {
+      for (uint16_t id : checkedIds(n)) out.push_back(id);
+    }
+  }
+  return out;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(MenuTables, BothMenusHoldTheirItemsInOrder) {
+  MenuNode adv, basic;
+  ASSERT_TRUE(loadTrayMenu(105, &adv));
+  ASSERT_TRUE(loadTrayMenu(106, &basic));
+  EXPECT_FALSE(loadTrayMenu(107, &basic));
+  EXPECT_EQ(texts(adv), (Strings{"Textures", "Misc", "MiniGL", "OpenGL", "-", "Use &trilinear (at)",
+                                 "Use S3T&C (ac)", "Use Non-DX fog (&ef)", "Use eye &fog (es)",
+                                 "Use Tex&Patch (tp)", "Top &scan line (tsl)", "Fix game text (hsp)",
+                                 "Triple &buffer (atb)", "Wait for &vsync (wv)", "-", "Displays",
+                                 "Overcloc&k...", "&Options...", "-", "&Help...", "&About", "-", "E&xit"}));
+  EXPECT_EQ(texts(basic), (Strings{"Textures", "MiniGL", "OpenGL", "-", "Use &trilinear (at)", "Use S3T&C (ac)",
+                                   "Use Non-DX fog (&ef)", "Use eye &fog (es)", "Use Tex&Patch (tp)",
+                                   "Fix game text (hsp)", "Top &scan line (tsl)", "Triple &buffer (atb)",
+                                   "Wait for &vsync (wv)", "-", "Display", "&Options...", "-", "&Help...",
+                                   "&About", "-", "E&xit"}));
+  const MenuNode* dbias = popupNamed(*popupNamed(adv, "Misc"), "&dBias (db)");
+  ASSERT_NE(dbias, nullptr);
+  ASSERT_EQ(dbias->children.size(), 21u);
+  EXPECT_EQ(dbias->children.front().text, "1.0");
+  EXPECT_EQ(dbias->children.back().text, "-1.0");
+  EXPECT_EQ(dbias->children.back().id, 30060);
+  EXPECT_EQ(texts(*popupNamed(adv, "OpenGL")),
+            (Strings{"Use HW T&&L", "Auto Z-Clear", "Fog Table", "Texture Size", "Use 3DNow!", "Use SIMD",
+                     "Use KTX ext.", "Use W-buffer"}));
+  // The basic menu has none of the risky items.
+  for (uint16_t id : {30038, 30009, 30449, 30040, 30030, 30401, 30432}) {
+    EXPECT_EQ(findMenuItem(basic, static_cast<uint16_t>(id)), nullptr) << id;
+  }
+}
+
+TEST(TrayMenu, SavageMxWithoutSidebandLacksTheSidebandItem) {
+  TrayMenu m = build(inputs((kSavage4Agp & ~0x1000u) | 0x8000, 0x8C12));
+  EXPECT_EQ(findMenuItem(m.popup, 30429), nullptr);
+  EXPECT_NE(findMenuItem(m.popup, 30404), nullptr);
+}
+
+TEST(TrayMenu, Savage3DOnAgpKeepsTheAgpMenuWithoutSidebandAnd4X) {
+  TrayMenu m = build(inputs(kSavage4Agp, 0x8A20));
+  const MenuNode* agp = popupNamed(*popupNamed(m.popup, "Textures"), "&AGP");
+  ASSERT_NE(agp, nullptr);
+  EXPECT_EQ(findMenuItem(*agp, 30429), nullptr);
+  EXPECT_EQ(findMenuItem(*agp, 30404), nullptr);
+  EXPECT_NE(findMenuItem(*agp, 30402), nullptr);
+}
+
+TEST(TrayMenu, PciSavage4TexturesStartWithAutoMipmap) {
+  TrayMenu m = build(inputs(kSavage4Agp & ~0x100u));
+  const MenuNode* textures = popupNamed(m.popup, "Textures");
+  ASSERT_NE(textures, nullptr);
+  EXPECT_EQ(texts(*textures),
+            (Strings{"Auto mipmap (am)", "-", "AutoAGP (aa)", "VidTex only (vo)", "By App"}));
+}
+
+TEST(TrayMenu, OpenGlAndMiniGlFollowCapabilitiesAndThePerfIcdPreference) {
+  // MiniGL driver only: MiniGL shown, OpenGL removed.
+  TrayMenu m = build(inputs(kSavage4Agp));
+  EXPECT_NE(popupNamed(m.popup, "MiniGL"), nullptr);
+  EXPECT_EQ(popupNamed(m.popup, "OpenGL"), nullptr);
+
+  // PerfICDmenu: the OpenGL submenu even without the OpenGL driver bit, no MiniGL.
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.perfIcdMenu = true;
+  m = build(in);
+  EXPECT_EQ(popupNamed(m.popup, "MiniGL"), nullptr);
+  const MenuNode* gl = popupNamed(m.popup, "OpenGL");
+  ASSERT_NE(gl, nullptr);
+  // Neither hardware T&L nor auto Z-clear: both tri-state submenus go.
+  EXPECT_EQ(texts(*gl)[0], "Fog Table");
+
+  // With the auto Z-clear bit only the T&L submenu goes.
+  in.capabilities |= 0x800000;
+  m = build(in);
+  EXPECT_EQ(texts(*popupNamed(m.popup, "OpenGL"))[0], "Auto Z-Clear");
+
+  // Basic menu: OpenGL at position 2, MiniGL at 1.
+  in = inputs(kSavage4Agp | 0x80000, 0x8A22, false);
+  m = build(in);
+  EXPECT_EQ(texts(m.popup)[0], "Textures");
+  EXPECT_EQ(texts(m.popup)[1], "MiniGL");
+  EXPECT_EQ(texts(m.popup)[2], "OpenGL");
+}
+
+TEST(TrayMenu, CommandDmaNeedsItsCapability) {
+  TrayMenu m = build(inputs(kSavage4Agp & ~0x80u));
+  EXPECT_EQ(texts(*popupNamed(m.popup, "Misc"))[1], "-");
+  EXPECT_EQ(findMenuItem(m.popup, 30031), nullptr);
+}
+
+TEST(TrayMenu, AgpSizesStopAtInstalledMemoryAndEndWithCustom) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.physicalMemoryMb = 48;
+  TrayMenu m = build(in);
+  const MenuNode* agp = popupNamed(*popupNamed(m.popup, "Textures"), "&AGP");
+  EXPECT_EQ(texts(*agp), (Strings{"4 MB", "6 MB", "8 MB", "10 MB", "12 MB", "16 MB", "20 MB", "24 MB", "28 MB",
+                                  "32 MB", "36 MB", "40 MB", "48 MB", "Custom", "-", "Use &1X", "Use &2X",
+                                  "&Sideband (agpsb)"}));
+  EXPECT_EQ(agp->children[12].id, 30148);
+  EXPECT_EQ(agp->children[13].id, 30100);
+}
+
+TEST(TrayMenu, AgpSizesOutsideTheCommandRangeAreNotOffered) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.physicalMemoryMb = 4096;
+  in.agpSizeList = {0, 64, 129, 300};
+  TrayMenu m = build(in);
+  const MenuNode* agp = popupNamed(*popupNamed(m.popup, "Textures"), "&AGP");
+  EXPECT_EQ(texts(*agp)[0], "64 MB");
+  EXPECT_EQ(texts(*agp)[1], "Custom");
+}
+
+TEST(TrayMenu, RadioMarksFollowTheOptions) {
+  TrayMenuInputs in = inputs(kSavage4Agp | 0x80000 | 0x100000 | 0x800000 | 0x8000);
+  in.values.agpSize = 30;  // not in the list: "Custom"
+  in.values.dBias = 0.25f;  // no such item: "0.0"
+  in.values.vidTexOnly = true;
+  in.values.agpRate = 3;
+  in.values.commandDma = 2;
+  in.values.icdHwTnl = -1;
+  in.values.icdAutoZClear = 1;
+  in.values.icdFogTable = -1;
+  in.values.icdTextureSize = -1;
+  TrayMenu m = build(in);
+  EXPECT_EQ(checkedIds(m.popup), (std::vector<uint16_t>{30100, 30401, 30020, 30050, 30031, 30433, 30441, 30444,
+                                                        30446}));
+  const MenuNode* custom = findMenuItem(m.popup, 30100);
+  EXPECT_TRUE(custom->radio);
+
+  in.values.agpSize = 28;
+  in.values.dBias = -0.3f;
+  in.values.autoAgp = true;  // AA wins over VO
+  in.values.agpRate = 4;
+  m = build(in);
+  EXPECT_TRUE(findMenuItem(m.popup, 30128)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, 30100)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, 30053)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, 30019)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, 30020)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, 30404)->checked);
+}
+
+TEST(TrayMenu, EveryDBiasItemMarksTheValueItWritesAndReadsBack) {
+  for (uint16_t id = 30040; id <= 30060; ++id) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", dBiasOfItem(id));
+    TrayMenuInputs in = inputs(kSavage4Agp);
+    in.values.dBias = std::strtof(text, nullptr);
+    TrayMenu m = build(in);
+    EXPECT_TRUE(findMenuItem(m.popup, id)->checked) << id << " " << text;
+  }
+}
+
+TEST(TrayMenu, CheckMarksAndGreying) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  for (MenuOptionMark& r : in.optionRows) r.on = r.menuId == 30001 || r.menuId == 30410;
+  in.useOverclock = false;
+  in.autoTriMip = false;
+  in.screenDepth = 8;
+  TrayMenu m = build(in);
+  EXPECT_TRUE(findMenuItem(m.popup, 30001)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, 30001)->radio);
+  EXPECT_TRUE(findMenuItem(m.popup, 30410)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, 30003)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, 30009)->grayed);
+  EXPECT_TRUE(findMenuItem(m.popup, 30427)->grayed);
+  EXPECT_TRUE(findMenuItem(m.popup, 30002)->grayed);  // AM off
+
+  in.values.autoMipmap = true;
+  in.screenDepth = 16;
+  m = build(in);
+  EXPECT_FALSE(findMenuItem(m.popup, 30002)->grayed);
+  EXPECT_FALSE(findMenuItem(m.popup, 30427)->grayed);
+
+  in.autoTriMip = true;
+  in.values.autoMipmap = false;
+  m = build(in);
+  EXPECT_FALSE(findMenuItem(m.popup, 30002)->grayed);
+}
+
+TEST(TrayMenu, TexPatchWithdrawnRemovesItsItem) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.texPatchUnavailable = true;
+  EXPECT_EQ(findMenuItem(build(in).popup, 30025), nullptr);
+}
+
+TEST(TrayMenu, SchemesSubmenuListsNamesWithTheCurrentOneMarked) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.schemeListExists = true;
+  in.schemes = {"Quake", "Unreal", "Descent"};
+  in.currentScheme = "UNREAL";
+  TrayMenu m = build(in);
+  ASSERT_EQ(texts(m.popup)[0], "Schemes");
+  const MenuNode& schemes = m.popup.children[0];
+  EXPECT_EQ(texts(schemes),
+            (Strings{"Configure...", "Refresh list", "(Default)", "-", "Quake", "Unreal", "Descent"}));
+  EXPECT_EQ(schemes.children[5].id, 41001);
+  EXPECT_TRUE(schemes.children[5].checked && schemes.children[5].radio);
+  EXPECT_FALSE(schemes.children[4].checked);
+  EXPECT_EQ(m.schemeCount, 3);
+  EXPECT_EQ(m.records.size(), 8u);  // popup, three names, separator, three fixed items
+
+  in.schemes.clear();
+  m = build(in);
+  EXPECT_EQ(texts(m.popup.children[0]), (Strings{"Configure...", "Refresh list", "(Default)"}));
+  EXPECT_EQ(m.schemeCount, 0);
+
+  in.schemeListExists = false;
+  m = build(in);
+  EXPECT_EQ(texts(m.popup)[0], "Textures");
+  EXPECT_EQ(m.records.size(), 0u);
+}
+
+TEST(TrayMenu, LongSchemeNamesAreCutTo63Characters) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.schemeListExists = true;
+  in.schemes = {std::string(200, 'x')};
+  TrayMenu m = build(in);
+  EXPECT_EQ(m.popup.children[0].children[4].text, std::string(63, 'x'));
+}
+
+TEST(TrayMenu, TweakResGroupsModesByDepthAndChecksTheCurrentOne) {
+  TrayMenuInputs in = inputs(kSavage4Agp);
+  in.tweakRes = true;
+  in.schemeListExists = true;
+  in.displayModes = {{640, 480, 4, 60}, {640, 480, 8, 60}, {640, 480, 16, 60}, {800, 600, 16, 60},
+                     {800, 600, 16, 75}};
+  in.screenWidth = 800;
+  in.screenHeight = 600;
+  in.screenDepth = 16;
+  TrayMenu m = build(in);
+  EXPECT_EQ(texts(m.popup)[0], "TweakRes");
+  EXPECT_EQ(texts(m.popup)[1], "-");
+  EXPECT_EQ(m.popup.children[1].id, 41000);
+  EXPECT_EQ(texts(m.popup)[2], "Schemes");
+  const MenuNode& res = m.popup.children[0];
+  EXPECT_EQ(texts(res), (Strings{"640x480 (8 bpp)", "-", "640x480 (16 bpp)", "800x600 (16 bpp)",
+                                 "800x600 (16 bpp)"}));
+  EXPECT_EQ(res.children[0].id, 39000);
+  EXPECT_EQ(res.children[1].id, 41001);
+  EXPECT_EQ(res.children[4].id, 39004);
+  // The last matching item carries the mark.
+  EXPECT_FALSE(res.children[3].checked);
+  EXPECT_TRUE(res.children[4].checked);
+}
+
+TEST(TrayMenu, MenuItemRecordsKeepTheNewestFirst) {
+  MenuItemRecords records;
+  records.add(41000, "a", false, false);
+  records.add(41001, "b", false, false);
+  EXPECT_STREQ(records.newest()->text, "b");
+  records.dropNewest();
+  EXPECT_STREQ(records.newest()->text, "a");
+  records.freeMenuItemRecords();
+  EXPECT_EQ(records.size(), 0u);
+  EXPECT_EQ(records.newest(), nullptr);
+}
+
+}  // namespace
+}  // namespace vdx
