@@ -22,4 +22,8 @@ DriverOptions driverDefaults(const DefaultsInput& in);
 // Default AGP texture memory in MB for a chip and an amount of memory.
 int32_t defaultAgpSize(uint32_t deviceId, uint32_t physicalMemoryMegabytes);
 
+// Fills defaultOptions() for the identified adapter, reading the strap
+// register of its family from the chip.
+void setDriverDefaults();
+
 }  // namespace vdx

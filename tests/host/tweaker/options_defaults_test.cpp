@@ -1,6 +1,8 @@
 // The driver defaults per chip family, and the default AGP texture size.
 #include <gtest/gtest.h>
 
+#include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/settings/driver_defaults.h"
 
 namespace vdx {
@@ -82,6 +84,36 @@ TEST(DriverDefaults, AgpSizeByFamilyAndMemory) {
     EXPECT_EQ(r.savage4, defaultAgpSize(0x8A25, r.mb)) << r.mb << " MB";
     EXPECT_EQ(r.other, defaultAgpSize(0x9102, r.mb)) << r.mb << " MB";
   }
+}
+
+}  // namespace
+}  // namespace vdx
+
+// The process-wide form reads the strap bit from the chip itself.
+
+namespace vdx {
+namespace {
+
+TEST(SetDriverDefaults, ReadsTheSidebandStrapOfTheFamilyFromTheChip) {
+  FakePlatform fp;
+  fp.system.memory.totalPhys = 48ull << 20;
+  AdapterIdentity saved = adapterIdentity();
+  adapterIdentity().deviceId = 0x8A22;
+  fp.ports.setCrtc(0x70, 0x80);
+  fp.ports.setCrtc(0x68, 0x00);
+  setDriverDefaults();
+  EXPECT_EQ(1, defaultOptions().AGPSB);
+  EXPECT_EQ(24, defaultOptions().AGPSize);
+  EXPECT_EQ(4, defaultOptions().DMACB);
+
+  adapterIdentity().deviceId = 0x8C11;
+  setDriverDefaults();
+  EXPECT_EQ(0, defaultOptions().AGPSB) << "MX/IX look at CR68 bit 0, not CR70";
+  fp.ports.setCrtc(0x68, 0x01);
+  setDriverDefaults();
+  EXPECT_EQ(1, defaultOptions().AGPSB);
+  adapterIdentity() = saved;
+  defaultOptions() = DriverOptions();
 }
 
 }  // namespace
