@@ -34,3 +34,9 @@
 
 // Program icon (the main window's class icon).
 #define IDI_VIDARIX 152
+
+// Tray icons by chip family.
+#define IDI_SAVAGE3D 110
+#define IDI_SAVAGE4 111
+#define IDI_SAVAGEMX 138
+#define IDI_SAVAGE2000 168

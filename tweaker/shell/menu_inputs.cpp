@@ -2,7 +2,7 @@
 
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/physical_memory.h"
-#include "tweaker/adapter/pll.h"
+#include "tweaker/adapter/clock_settings.h"
 #include "tweaker/platform/platform.h"
 #include "tweaker/settings/driver_options.h"
 #include "tweaker/settings/menu_option_table.h"
@@ -71,11 +71,8 @@ TooltipState gatherTooltipState() {
   TooltipState s;
   const AdapterIdentity& id = adapterIdentity();
   s.chipName = preferences().name.empty() ? id.chipName : preferences().name;
-  // The clocks the chip runs at: what the clock settings start from.
-  if (platform().ports && platform().ports->available()) {
-    if (id.has(kCapMclk)) s.mclkMhz = readPllFrequency(id.mclkPll.pllIndex, id.mclkPll.postDividerFlagRegister);
-    if (id.has(kCapEclk)) s.eclkMhz = readPllFrequency(id.eclkPll.pllIndex, id.eclkPll.postDividerFlagRegister);
-  }
+  s.mclkMhz = clockState().desiredMclk;
+  s.eclkMhz = clockState().desiredEclk;
   s.vsync = o.WV != 0;
   s.autoAgp = o.AA != 0;
   s.vidTexOnly = o.VO != 0;
