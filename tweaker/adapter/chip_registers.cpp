@@ -15,37 +15,37 @@ ChipPorts& ports() { return *platform().ports; }
 
 uint8_t crtcAccess(uint8_t index, const uint8_t* write) {
   ChipPorts& p = ports();
-  const uint8_t savedIndex = p.in8(kPortCrtcIndex);
-  p.out8(kPortCrtcIndex, kCrtcLockRegister);
-  const uint8_t savedLock = p.in8(kPortCrtcData);
-  p.out16(kPortCrtcIndex, static_cast<uint16_t>((kCrtcUnlockValue << 8) | kCrtcLockRegister));
-  p.out8(kPortCrtcIndex, index);
+  const uint8_t savedIndex = p.in8(kVgaCrtcIndex);
+  p.out8(kVgaCrtcIndex, kCrtcLockRegister);
+  const uint8_t savedLock = p.in8(kVgaCrtcData);
+  p.out16(kVgaCrtcIndex, static_cast<uint16_t>((kCrtcUnlockValue << 8) | kCrtcLockRegister));
+  p.out8(kVgaCrtcIndex, index);
   uint8_t value = 0;
   if (write) {
-    p.out8(kPortCrtcData, *write);
+    p.out8(kVgaCrtcData, *write);
     value = *write;
   } else {
-    value = p.in8(kPortCrtcData);
+    value = p.in8(kVgaCrtcData);
   }
-  p.out8(kPortCrtcIndex, kCrtcLockRegister);
-  p.out8(kPortCrtcData, savedLock);
-  p.out8(kPortCrtcIndex, savedIndex);
+  p.out8(kVgaCrtcIndex, kCrtcLockRegister);
+  p.out8(kVgaCrtcData, savedLock);
+  p.out8(kVgaCrtcIndex, savedIndex);
   return value;
 }
 
 uint8_t seqAccess(uint8_t index, const uint8_t* write) {
   ChipPorts& p = ports();
-  const uint8_t savedIndex = p.in8(kPortSeqIndex);
-  p.out16(kPortSeqIndex, static_cast<uint16_t>((kSeqUnlockValue << 8) | kSeqLockRegister));
-  p.out8(kPortSeqIndex, index);
+  const uint8_t savedIndex = p.in8(kVgaSeqIndex);
+  p.out16(kVgaSeqIndex, static_cast<uint16_t>((kSeqUnlockValue << 8) | kSeqLockRegister));
+  p.out8(kVgaSeqIndex, index);
   uint8_t value = 0;
   if (write) {
-    p.out8(kPortSeqData, *write);
+    p.out8(kVgaSeqData, *write);
     value = *write;
   } else {
-    value = p.in8(kPortSeqData);
+    value = p.in8(kVgaSeqData);
   }
-  p.out8(kPortSeqIndex, savedIndex);
+  p.out8(kVgaSeqIndex, savedIndex);
   return value;
 }
 
@@ -54,7 +54,7 @@ bool pollRetrace(bool set, uint32_t start) {
   ChipPorts& p = ports();
   MilliClock& clock = *platform().clock;
   for (uint32_t polls = 0; polls < kRetraceMaxPolls; ++polls) {
-    const bool inRetrace = (p.in8(kPortInputStatus1) & kInputStatusRetrace) != 0;
+    const bool inRetrace = (p.in8(kVgaInputStatus1) & kInputStatusRetrace) != 0;
     if (inRetrace == set) return true;
     if ((polls & 0xFF) == 0xFF && clock.now() - start > kRetraceTimeoutMs) return false;
   }

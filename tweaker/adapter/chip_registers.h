@@ -6,11 +6,11 @@
 
 namespace vdx {
 
-constexpr uint16_t kPortSeqIndex = 0x3C4;
-constexpr uint16_t kPortSeqData = 0x3C5;
-constexpr uint16_t kPortCrtcIndex = 0x3D4;
-constexpr uint16_t kPortCrtcData = 0x3D5;
-constexpr uint16_t kPortInputStatus1 = 0x3DA;
+constexpr uint16_t kVgaSeqIndex = 0x3C4;
+constexpr uint16_t kVgaSeqData = 0x3C5;
+constexpr uint16_t kVgaCrtcIndex = 0x3D4;
+constexpr uint16_t kVgaCrtcData = 0x3D5;
+constexpr uint16_t kVgaInputStatus1 = 0x3DA;
 constexpr uint8_t kInputStatusRetrace = 0x08;
 
 constexpr uint8_t kCrtcLockRegister = 0x39;

@@ -81,7 +81,7 @@ PciIds pciIdsOf(const AdapterIdentity& id) {
   return PciIds{id.vendorId, id.deviceId, id.revision, id.subsystemVendorId, id.subsystemId};
 }
 
-void fillAdapterIdentity(AdapterIdentity& id) {
+void fillAdapterHardware(AdapterIdentity& id) {
   AdapterIdentity fresh;
   fresh.deviceId = id.deviceId;
   fresh.revision = id.revision;
@@ -98,13 +98,24 @@ void fillAdapterIdentity(AdapterIdentity& id) {
     if (row->family == ChipFamily::SavageMX) applySubsystemRule(id);
     if (row->family == ChipFamily::Savage2000) applySavage2000Layout(id);
   }
+}
 
+void fillAdapterDriver(AdapterIdentity& id) {
   id.cardKeyPath = cardKeyPathOf(id);
   if (!findPciClassKey(pciIdsOf(id), &id.classKeyPath)) id.classKeyPath.clear();
-  locateDriverFiles(id, row);
+  locateDriverFiles(id, findChipRow(id.deviceId));
   id.driverVersion = parseDriverVersion(id.driverFilePath).packed();
   applyDriverVersionRules(id);
 }
+
+void fillAdapterIdentity(AdapterIdentity& id) {
+  fillAdapterHardware(id);
+  fillAdapterDriver(id);
+}
+
+void identifyAdapterHardware() { fillAdapterHardware(adapterIdentity()); }
+
+void identifyAdapterDriver() { fillAdapterDriver(adapterIdentity()); }
 
 void identifyAdapter() { fillAdapterIdentity(adapterIdentity()); }
 

@@ -9,10 +9,17 @@ namespace vdx {
 constexpr char kProgramKeyPath[] = "Software\\Tessaly\\Vidarix";
 
 // Identifies into `id`, keeping its deviceId and revision (stored by the
-// start-up chip check); every other field is set afresh.
-void fillAdapterIdentity(AdapterIdentity& id);
+// start-up chip check); every other field is set afresh. Done in two halves
+// so the driver defaults can be set between them, from the chip alone:
+// hardware = memory probe, board ids, chip table and board rules;
+// driver = card key, class key, driver files and their version rules.
+void fillAdapterHardware(AdapterIdentity& id);
+void fillAdapterDriver(AdapterIdentity& id);
+void fillAdapterIdentity(AdapterIdentity& id);  // both halves
 
-// fillAdapterIdentity on the process-wide record.
+// The same on the process-wide record.
+void identifyAdapterHardware();
+void identifyAdapterDriver();
 void identifyAdapter();
 
 PciIds pciIdsOf(const AdapterIdentity& id);
