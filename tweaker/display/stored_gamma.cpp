@@ -1,0 +1,81 @@
+#include "tweaker/display/stored_gamma.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/display/driver_escape.h"
+#include "tweaker/platform/platform.h"
+#include "tweaker/settings/preferences.h"
+#include "tweaker/settings/registry_utils.h"
+#include "tweaker/settings/settings_keys.h"
+
+namespace vdx {
+
+namespace {
+float inRange(float v, float low, float high) {
+  if (!std::isfinite(v)) return 1.0f;
+  return v < low ? low : (v > high ? high : v);
+}
+}  // namespace
+
+std::string gammaValueName(GammaType type, int width, int height, int bitsPerPixel) {
+  char name[64];
+  switch (type) {
+    case GAMMA_BY_BPP:
+      std::snprintf(name, sizeof name, "Gamma(%ubpp)", static_cast<unsigned>(bitsPerPixel));
+      break;
+    case GAMMA_GLOBAL:
+      std::snprintf(name, sizeof name, "Gamma(all)");
+      break;
+    default:
+      std::snprintf(name, sizeof name, "Gamma(%ux%ux%u)", static_cast<unsigned>(width),
+                    static_cast<unsigned>(height), static_cast<unsigned>(bitsPerPixel));
+      break;
+  }
+  return name;
+}
+
+StoredGamma parseStoredGamma(const std::string& text) {
+  StoredGamma g;
+  float v[6] = {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f};
+  std::sscanf(text.c_str(), "Gamma=%f %f %f Bright=%f %f %f", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]);
+  for (int i = 0; i < 3; ++i) {
+    g.gamma[i] = inRange(v[i], 0.10f, 3.00f);
+    g.bright[i] = inRange(v[i + 3], 0.0f, 3.00f);
+  }
+  return g;
+}
+
+GammaRamp buildGammaRamp(const StoredGamma& g) {
+  GammaRamp ramp;
+  for (int c = 0; c < 3; ++c) {
+    const float d = g.bright[c] - 1.0f;
+    const int offset = d > 0 ? static_cast<int>(150 * (d / 2)) : static_cast<int>(150 * d);
+    for (int i = 0; i < 256; ++i) {
+      const double x = i * 0.00392156862745098;
+      int entry = static_cast<int>(255 * std::pow(x, 1.0 / g.gamma[c]) + 0.005) + offset;
+      if (entry < 0) entry = 0;
+      if (entry > 255) entry = 255;
+      ramp.entries[c * 256 + i] = static_cast<uint16_t>(entry);
+    }
+  }
+  return ramp;
+}
+
+void ApplyStoredGamma() {
+  uint32_t width = 0, height = 0, bpp = 0;
+  platform().display->deviceCaps(&width, &height, &bpp);
+  if (bpp <= 8) return;  // palette modes get no gamma
+  const GammaType type = preferences().gammaType;
+  RegKey card;
+  std::string text;
+  if (openSettingsKey(*platform().registry, adapterIdentity(), SettingsKey::Card, &card) == 0)
+    readStringValue(card, gammaValueName(type, static_cast<int>(width), static_cast<int>(height), static_cast<int>(bpp)),
+                    &text, "");
+  card.close();
+  if (type == GAMMA_DISABLED) return;
+  SetGammaRamp(buildGammaRamp(parseStoredGamma(text)), false);
+}
+
+}  // namespace vdx
