@@ -1,0 +1,134 @@
+// The Options dialog in the running program: opened from the main window
+// with its command, it shows the stored preferences, OK stores the edits
+// (sizes clamped to 64..2048), Cancel stores nothing. Photographed.
+#include <string>
+
+#include "tests/e2e/common/driver.h"
+
+namespace {
+
+const char kProgramKey[] = "Software\\Tessaly\\Vidarix";
+const char kDriverKey[] = "Display\\Settings";
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const int kOptionsCommand = 30008;
+
+std::string vidarixExe() { return e2e::option("vidarix", "Vidarix-sim.exe"); }
+
+std::string programValue(const char* name) {
+  std::string v;
+  e2e::regReadString(HKEY_LOCAL_MACHINE, kProgramKey, name, &v);
+  return v;
+}
+
+std::string driverValue(const char* name) {
+  std::string v = "<absent>";
+  e2e::regReadString(HKEY_CURRENT_CONFIG, kDriverKey, name, &v);
+  return v;
+}
+
+struct Running {
+  e2e::Process process;
+  HWND main = nullptr;
+};
+
+Running start() {
+  Running r;
+  // Not a first start: no menu question in the way.
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
+  r.process = e2e::launch(vidarixExe());
+  r.main = e2e::waitWindow("VidarixCls", nullptr, 10000);
+  e2e::check(r.main != nullptr, "the main window of class \"VidarixCls\" exists");
+  e2e::pause(500);
+  return r;
+}
+
+void stop(Running& r) {
+  if (r.main) PostMessageA(r.main, WM_CLOSE, 0, 0);
+  if (!e2e::waitExit(r.process, 5000)) e2e::kill(r.process);
+}
+
+HWND openOptions(Running& r) {
+  if (!r.main) return nullptr;
+  PostMessageA(r.main, WM_COMMAND, kOptionsCommand, 0);
+  HWND dialog = e2e::waitDialog(r.process.id, "Vidarix Options", 5000);
+  e2e::check(dialog != nullptr, "command 30008 opens \"Vidarix Options\"");
+  return dialog;
+}
+
+void setChecked(HWND dialog, int id, bool on) {
+  HWND box = e2e::control(dialog, id);
+  if (box && e2e::checked(box) != on) e2e::click(box);
+}
+
+}  // namespace
+
+E2E_SCENARIO(options_dialog_ok_saves_and_clamps_sizes) {
+  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kProgramKey, "ShowAdvanced");
+  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kProgramKey, "WriteRegDefaults");
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, "TC");
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, "TM");
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, "ICT");
+  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix");
+  Running r = start();
+  HWND dialog = openOptions(r);
+  if (!dialog) return stop(r);
+  e2e::pause(300);
+  e2e::screenshot("vidarix-options-dialog");
+
+  e2e::checkEq("64", e2e::text(e2e::control(dialog, 1068)), "AutoS3TC size shows the default");
+  e2e::check(!e2e::checked(e2e::control(dialog, 1051)), "basic menus by default");
+  e2e::check(e2e::checked(e2e::control(dialog, 1070)), "confirm AGP changes by default");
+  e2e::check(!e2e::checked(e2e::control(dialog, 1296)), "InControl Tools enabled by default");
+  e2e::check(!e2e::checked(e2e::control(dialog, 1050)), "not started with Windows yet");
+  e2e::checkEq("Adva&nced menus", e2e::text(e2e::control(dialog, 1051)), "check box 1051 text");
+  e2e::checkEq("Always write registry &values", e2e::text(e2e::control(dialog, 1281)), "check box 1281 text");
+
+  setChecked(dialog, 1051, true);
+  setChecked(dialog, 1281, true);  // so the clamped 64 is stored, not deleted as the default
+  setChecked(dialog, 1296, true);
+  setChecked(dialog, 1050, true);
+  e2e::setText(e2e::control(dialog, 1068), "10");
+  e2e::setText(e2e::control(dialog, 1069), "5000");
+  e2e::pause(200);
+  e2e::screenshot("vidarix-options-dialog-edited");
+  e2e::click(e2e::control(dialog, 1));
+  e2e::check(e2e::waitGone(dialog, 5000), "OK closes the dialog");
+
+  e2e::checkEq("On", programValue("ShowAdvanced"), "\"ShowAdvanced\" stored");
+  e2e::checkEq("On", programValue("WriteRegDefaults"), "\"WriteRegDefaults\" stored");
+  e2e::checkEq("64", driverValue("TC"), "AutoS3TC size 10 is stored as 64");
+  e2e::checkEq("2048", driverValue("TM"), "AutoMipmap size 5000 is stored as 2048");
+  e2e::checkEq("off", driverValue("ICT"), "\"Disable InControl Tools\" writes ICT off");
+  std::string run;
+  e2e::check(e2e::regReadString(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix", &run) &&
+                 run.find("Vidarix") != std::string::npos,
+             "the Run entry names the program", run);
+
+  dialog = openOptions(r);
+  if (dialog) {
+    e2e::checkEq("64", e2e::text(e2e::control(dialog, 1068)), "reopened: AutoS3TC size 64");
+    e2e::checkEq("2048", e2e::text(e2e::control(dialog, 1069)), "reopened: AutoMipmap size 2048");
+    e2e::check(e2e::checked(e2e::control(dialog, 1051)), "reopened: advanced menus kept");
+    e2e::check(e2e::checked(e2e::control(dialog, 1050)), "reopened: start with Windows shown");
+    e2e::click(e2e::control(dialog, 2));
+    e2e::check(e2e::waitGone(dialog, 5000), "Cancel closes the dialog");
+  }
+  stop(r);
+}
+
+E2E_SCENARIO(options_dialog_cancel_stores_nothing) {
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "SortSchemeMenu", "On");
+  e2e::regWriteString(HKEY_CURRENT_CONFIG, kDriverKey, "TC", "256");
+  Running r = start();
+  HWND dialog = openOptions(r);
+  if (!dialog) return stop(r);
+  e2e::checkEq("256", e2e::text(e2e::control(dialog, 1068)), "the stored size is shown");
+  setChecked(dialog, 1076, false);
+  e2e::setText(e2e::control(dialog, 1068), "1024");
+  e2e::click(e2e::control(dialog, 2));
+  e2e::check(e2e::waitGone(dialog, 5000), "Cancel closes the dialog");
+  e2e::checkEq("On", programValue("SortSchemeMenu"), "Cancel leaves \"SortSchemeMenu\"");
+  e2e::checkEq("256", driverValue("TC"), "Cancel leaves TC");
+  stop(r);
+  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix");
+}
