@@ -1,0 +1,141 @@
+// The tray menu on the real program: basic and advanced menus on screen, and
+// option commands chosen by keys that land in the registry.
+#include <string>
+
+#include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/tray_session.h"
+
+namespace {
+
+void down(HWND menu, int n) {
+  for (int i = 0; i < n; ++i) e2e::keys(menu, {VK_DOWN});
+}
+
+// Opens the menu and walks to the Textures submenu, opened.
+HWND openTextures(tray::Session& s, const tray::Prefs& prefs) {
+  HWND menu = s.openMenu();
+  if (!menu) return nullptr;
+  down(menu, tray::itemsBeforeTextures(s, prefs) + 1);
+  e2e::keys(menu, {VK_RIGHT});
+  e2e::pause(200);
+  return menu;
+}
+
+}  // namespace
+
+E2E_SCENARIO(tray_basic_menu_and_vsync) {
+  tray::Prefs prefs;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  e2e::check(s.iconPresent(), "the tray icon is in the notification area");
+  const std::string before = tray::setting("WV");
+  tray::setCurrentSchemeNames("Probe");
+
+  HWND menu = s.openMenu();
+  if (!menu) return;
+  e2e::screenshot("vidarix-tray-basic");
+  tray::mnemonic(menu, 'v');  // "Wait for &vsync (wv)"
+  e2e::check(e2e::waitNoPopupMenu(3000), "choosing an item closes the menu");
+  e2e::pause(300);
+  const std::string after = tray::setting("WV");
+  // The driver's default is on: turning it off writes "off", back on deletes it.
+  e2e::check(after != before, "vsync changed in the registry", before + " -> " + after);
+  for (const std::string& current : tray::currentSchemeNames()) {
+    e2e::checkEq("", current, "\"Current\" is emptied by an option change");
+  }
+
+  menu = s.openMenu();
+  if (!menu) return;
+  tray::mnemonic(menu, 'v');
+  e2e::waitNoPopupMenu(3000);
+  e2e::pause(300);
+  e2e::checkEq(before, tray::setting("WV"), "a second choice puts vsync back");
+}
+
+E2E_SCENARIO(tray_advanced_menu_with_a_submenu_open) {
+  tray::Prefs prefs;
+  prefs.advanced = true;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  HWND menu = openTextures(s, prefs);
+  if (!menu) return;
+  // Into the AGP submenu, the first item of Textures on an AGP card.
+  e2e::keys(menu, {VK_RIGHT});
+  e2e::pause(300);
+  e2e::screenshot("vidarix-tray-advanced-agp");
+  s.closeMenu();
+}
+
+E2E_SCENARIO(tray_texture_mode_question_cancel_and_no) {
+  tray::Prefs prefs;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, tray::kSettingsKey, "VO");
+  tray::setCurrentSchemeNames("Probe");
+
+  // Textures: "Auto mipmap (am)", sep, "AutoAGP (aa)", "VidTex only (vo)", "By App".
+  HWND menu = openTextures(s, prefs);
+  if (!menu) return;
+  down(menu, 2);
+  e2e::keys(menu, {VK_RETURN});
+  HWND box = s.waitBox();
+  e2e::check(box != nullptr, "choosing \"VidTex only (vo)\" asks Yes/No/Cancel");
+  if (!box) return;
+  e2e::screenshot("vidarix-tray-texture-question");
+  e2e::check(e2e::control(box, 6) && e2e::control(box, 7) && e2e::control(box, 2), "Yes, No and Cancel buttons");
+  s.press(box, 2);
+  e2e::checkEq("(none)", tray::setting("VO"), "Cancel writes nothing");
+  for (const std::string& current : tray::currentSchemeNames()) {
+    e2e::checkEq("Probe", current, "Cancel keeps \"Current\"");
+  }
+
+  menu = openTextures(s, prefs);
+  if (!menu) return;
+  down(menu, 2);
+  e2e::keys(menu, {VK_RETURN});
+  box = s.waitBox();
+  if (!box) return;
+  s.press(box, 7);
+  e2e::checkEq("On", tray::setting("VO"), "No changes the setting without a reset");
+  for (const std::string& current : tray::currentSchemeNames()) {
+    e2e::checkEq("", current, "\"Current\" is emptied");
+  }
+
+  // Back to "By App" for the scenarios after this one.
+  menu = openTextures(s, prefs);
+  if (!menu) return;
+  down(menu, 3);
+  e2e::keys(menu, {VK_RETURN});
+  box = s.waitBox();
+  if (box) s.press(box, 7);
+  e2e::checkEq("(none)", tray::setting("VO"), "\"By App\" deletes the default value again");
+}
+
+E2E_SCENARIO(tray_agp_rate_restart_notice) {
+  tray::Prefs prefs;
+  prefs.advanced = true;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  HWND menu = openTextures(s, prefs);
+  if (!menu) return;
+  e2e::keys(menu, {VK_RIGHT});  // the AGP submenu
+  e2e::pause(200);
+  tray::mnemonic(menu, '1');  // "Use &1X"
+  HWND box = s.waitBox();
+  e2e::check(box != nullptr, "an AGP rate change tells to restart Windows");
+  if (!box) return;
+  e2e::checkEq("Please restart Windows to use the new setting.", e2e::text(e2e::control(box, 2000)),
+               "the restart notice");
+  e2e::screenshot("vidarix-tray-restart-notice");
+  s.press(box, 1);
+  e2e::checkEq("1X", tray::setting("AGP"), "AGP rate written as \"1X\"");
+
+  menu = openTextures(s, prefs);
+  if (!menu) return;
+  e2e::keys(menu, {VK_RIGHT});
+  e2e::pause(200);
+  tray::mnemonic(menu, '2');
+  box = s.waitBox();
+  if (box) s.press(box, 1);
+  e2e::checkEq("(none)", tray::setting("AGP"), "the default rate 2X deletes the value");
+}
