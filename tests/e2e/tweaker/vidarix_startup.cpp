@@ -1,0 +1,158 @@
+// Vidarix's start-up under Wine: the first-run question, one copy only, the
+// chip check with and without "-IgnoreChip", "-RD" in a second copy, and the
+// end through the main window. Scenarios run in name order; the first one
+// leaves a Vidarix running for the next ones.
+#include <string>
+
+#include "tests/e2e/common/driver.h"
+
+namespace {
+
+const char kProgramKey[] = "Software\\Tessaly\\Vidarix";
+
+std::string exePath() { return e2e::option("exe", "Vidarix-sim.exe"); }
+std::string exeFolder() {
+  std::string p = exePath();
+  size_t slash = p.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : p.substr(0, slash);
+}
+
+// The simulated card is chosen by the card file beside the program.
+void selectCard(const std::string& preset) {
+  const std::string ini = exeFolder() + "\\" + e2e::option("card-ini", "VidarixSim.ini");
+  e2e::writeFile(ini, "[" + e2e::option("card-section", "Card") + "]\r\n" + e2e::option("card-key", "Preset") + "=" +
+                          preset + "\r\n");
+}
+
+HWND mainWindow(int timeoutMs) { return e2e::waitWindow("VidarixCls", nullptr, timeoutMs); }
+
+e2e::Process g_first;
+
+bool endsAtOnce(e2e::Process p, const std::string& what) {
+  DWORD code = 99;
+  const bool ended = e2e::waitExit(p, 10000, &code);
+  if (!ended) e2e::kill(p);
+  e2e::check(ended, what + ": the copy ends by itself");
+  return ended && e2e::checkEq(0, static_cast<long long>(code), what + ": exit code 0");
+}
+
+int screenDepth() {
+  HDC dc = GetDC(nullptr);
+  int bpp = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+  ReleaseDC(nullptr, dc);
+  return bpp;
+}
+
+bool setDepth(int bpp) {
+  DEVMODEA dm = {};
+  dm.dmSize = sizeof dm;
+  dm.dmPelsWidth = GetSystemMetrics(SM_CXSCREEN);
+  dm.dmPelsHeight = GetSystemMetrics(SM_CYSCREEN);
+  dm.dmBitsPerPel = bpp;
+  dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+  return ChangeDisplaySettingsA(&dm, 0) == DISP_CHANGE_SUCCESSFUL;
+}
+
+// Ends the running copy the way "E&xit" does: its main window is destroyed.
+void endFirst() {
+  HWND w = mainWindow(200);
+  if (w) PostMessageA(w, WM_CLOSE, 0, 0);
+  if (g_first.handle) {
+    DWORD code = 99;
+    const bool ended = e2e::waitExit(g_first, 10000, &code);
+    if (!ended) e2e::kill(g_first);
+    e2e::check(ended && code == 0, "Vidarix ends with exit code 0 when its window is destroyed",
+               std::to_string(code));
+    g_first = e2e::Process{};
+  }
+}
+
+}  // namespace
+
+E2E_SCENARIO(vidarix_a_first_start_asks_and_no_turns_advanced_on) {
+  e2e::regDeleteTree(HKEY_LOCAL_MACHINE, kProgramKey);
+  selectCard("Savage4");
+  g_first = e2e::launch(exePath());
+  HWND box = e2e::waitDialog(g_first.id, "Vidarix", 10000);
+  if (!e2e::check(box != nullptr, "the first-run question appears")) return;
+  e2e::check(mainWindow(100) != nullptr, "the question comes while the hidden main window exists");
+  e2e::check(e2e::text(e2e::control(box, 2000)).find("Choose Basic menu or Advanced menu.") == 0,
+             "it asks for the basic or the advanced menu", e2e::text(e2e::control(box, 2000)));
+  e2e::pause(300);
+  e2e::screenshot("vidarix-first-run-question");
+  e2e::click(e2e::control(box, 7));
+  e2e::check(e2e::waitGone(box, 5000), "\"No\" closes the question");
+  e2e::pause(500);
+  std::string advanced, firstRun;
+  e2e::regReadString(HKEY_LOCAL_MACHINE, kProgramKey, "ShowAdvanced", &advanced);
+  e2e::regReadString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", &firstRun);
+  e2e::checkEq("On", advanced, "\"No\" turns the advanced menu on");
+  e2e::checkEq("off", firstRun, "the first run is over");
+  e2e::check(mainWindow(100) != nullptr && !IsWindowVisible(mainWindow(100)), "the main window stays hidden");
+}
+
+E2E_SCENARIO(vidarix_b_second_copy_exits_at_once) {
+  if (!e2e::check(mainWindow(2000) != nullptr, "a first Vidarix runs")) return;
+  endsAtOnce(e2e::launch(exePath()), "second copy");
+  e2e::check(mainWindow(100) != nullptr, "the first copy runs on");
+}
+
+E2E_SCENARIO(vidarix_c_second_copy_with_rd_still_resets_the_display) {
+  if (!e2e::check(mainWindow(2000) != nullptr, "a first Vidarix runs")) return;
+  const int before = screenDepth();
+  endsAtOnce(e2e::launch(exePath(), "-rd"), "second copy with -rd");
+  const int after = screenDepth();
+  e2e::check(after != before, "the display was switched away from its depth and not back",
+             std::to_string(before) + " -> " + std::to_string(after));
+  setDepth(before);
+  e2e::check(mainWindow(100) != nullptr, "the first copy runs on");
+}
+
+E2E_SCENARIO(vidarix_d_destroying_the_window_ends_the_program) {
+  if (!e2e::check(mainWindow(2000) != nullptr, "a first Vidarix runs")) return;
+  endFirst();
+  e2e::check(mainWindow(100) == nullptr, "no main window remains");
+}
+
+E2E_SCENARIO(vidarix_e_second_start_asks_nothing) {
+  g_first = e2e::launch(exePath());
+  e2e::check(mainWindow(10000) != nullptr, "Vidarix starts");
+  e2e::pause(1500);
+  HWND box = e2e::waitDialog(g_first.id, "Vidarix", 200);
+  e2e::check(box == nullptr, "no first-run question once the advanced menu is on");
+  endFirst();
+}
+
+E2E_SCENARIO(vidarix_f_unsupported_chips_end_silently) {
+  for (const char* preset : {"SavageNB", "Unknown"}) {
+    selectCard(preset);
+    e2e::Process p = e2e::launch(exePath());
+    endsAtOnce(p, preset);
+    e2e::check(mainWindow(100) == nullptr, std::string(preset) + ": no main window was left");
+  }
+}
+
+E2E_SCENARIO(vidarix_g_ignore_chip_runs_on_an_unsupported_chip) {
+  selectCard("SavageNB");
+  e2e::regDeleteTree(HKEY_LOCAL_MACHINE, kProgramKey);
+  g_first = e2e::launch(exePath(), "-IGNORECHIP");
+  HWND box = e2e::waitDialog(g_first.id, "Vidarix", 10000);
+  e2e::check(box != nullptr, "with -IgnoreChip it starts (and asks its first-run question)");
+  if (box) e2e::click(e2e::control(box, 6));
+  e2e::check(mainWindow(5000) != nullptr, "the main window exists");
+  std::string advanced;
+  e2e::regReadString(HKEY_LOCAL_MACHINE, kProgramKey, "ShowAdvanced", &advanced);
+  e2e::check(advanced != "On", "\"Yes\" keeps the basic menu", advanced);
+  // An unlisted chip keeps device id 0, so its card key is named after 0.
+  HKEY k = nullptr;
+  bool found = false;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &k) == ERROR_SUCCESS) {
+    char name[256];
+    for (DWORD i = 0; RegEnumKeyA(k, i, name, sizeof name) == ERROR_SUCCESS; ++i)
+      if (name[0] == '0' && name[1] == '_') found = true;
+    RegCloseKey(k);
+  }
+  e2e::check(found, "the card key is that of an unidentified chip (device id 0)");
+  endFirst();
+  selectCard("Savage4");
+}

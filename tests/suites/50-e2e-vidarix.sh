@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Vidarix under Wine as Windows 98 on the simulated adapter: the first-run
+# question, one copy only, the chip check, -RD and -IgnoreChip, and the
+# message box (one line, three lines, four buttons, countdown); screenshots
+# in build/screenshots/vidarix-*.png.
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/e2e-lib.sh"
+mkdir -p "$BUILD/test-logs"
+bin="$BUILD/win64/bin"
+driver="$bin/tweaker_e2e.exe"
+exe="$bin/Vidarix-sim.exe"
+if [ ! -f "$driver" ] || [ ! -f "$exe" ] || [ ! -f "$bin/msgbox_show.exe" ]; then
+  echo "e2e-vidarix: 0 passed, 1 failed"; exit 1
+fi
+wine_up
+provision="$REPO/tools/wine/provision-vidarix.sh"
+[ -x "$provision" ] && "$provision" >"$BUILD/test-logs/provision-vidarix.log" 2>&1
+"$REPO/tools/wine/winver.sh" Vidarix-sim.exe win98
+run_e2e "$driver" --exe="$(winepath_of "$exe")" --msgbox="$(winepath_of "$bin/msgbox_show.exe")"
+# A Vidarix left behind by a failed run must not meet the next suite.
+"$REPO/tools/wine/run.sh" 20 taskkill-vidarix taskkill /f /im Vidarix-sim.exe >/dev/null 2>&1
+wine_down
+suite_end e2e-vidarix

@@ -1,0 +1,13 @@
+// What every dialog of the program does: centre itself over another window
+// and answer context-help requests from the shared help table.
+#pragma once
+#include <windows.h>
+
+namespace vdx {
+
+void centreWindowOn(HWND reference, HWND window);
+
+// For WM_HELP and WM_CONTEXTMENU; other messages are ignored.
+void showContextHelp(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace vdx
