@@ -83,10 +83,11 @@ const ControlRow kFormControls[] = {
     {Ctl::Label13, "Label13", CtlKind::Link, 4, "www.memtidy.example", 80, 296, 0, 13, kStyleNavy | kStyleUnderline},
     {Ctl::Label12, "Label12", CtlKind::Label, 4, "Memtidy is freeware: share it with your friends.", 16, 312, 0, 13, 0},
 
-    // Over the tabs, created last so that they stay on top.
+    // Over the tabs. The description lines come before their box so that
+    // they lie above it; the box's mouse moves cover them.
+    {Ctl::Label8, "Label8", CtlKind::Label, -1, "", 20 + 16, 280 + 24, 340, 13, kStylePassive},
+    {Ctl::Label9, "Label9", CtlKind::Label, -1, "", 20 + 16, 280 + 40, 340, 13, kStylePassive},
     {Ctl::GroupBox5, "GroupBox5", CtlKind::GroupBox, -1, "Description", 20, 280, 365, 65, 0},
-    {Ctl::Label8, "Label8", CtlKind::Label, -1, "", 20 + 16, 280 + 24, 340, 13, 0},
-    {Ctl::Label9, "Label9", CtlKind::Label, -1, "", 20 + 16, 280 + 40, 340, 13, 0},
     {Ctl::Button2, "Button2", CtlKind::Button, -1, "Apply", 232, 352, 75, 25, 0},
     {Ctl::Button3, "Button3", CtlKind::Button, -1, "Cancel", 312, 352, 75, 25, 0},
 };

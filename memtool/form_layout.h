@@ -18,6 +18,7 @@ enum CtlStyle : unsigned {
   kStyleBold = 2,
   kStyleUnderline = 4,
   kStyleBigFont = 8,  // 29-pixel "Microsoft Sans Serif"
+  kStylePassive = 16, // the mouse passes through to what lies beneath
 };
 
 struct ControlRow {

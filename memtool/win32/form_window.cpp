@@ -11,6 +11,10 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+// The tab sheet: a plain face-coloured window over the tabs' display area,
+// so labels, sliders and group boxes sit on the colour they paint with.
+constexpr char kSheetClass[] = "TTabSheet";
+constexpr int kSheetId = 999;
 constexpr char kControlProcProp[] = "MemtidyControlProc";
 // IDC_HAND is missing from the Windows 95 headers; older systems fall back to the arrow.
 const LPCSTR kHandCursor = MAKEINTRESOURCEA(32649);
@@ -45,6 +49,14 @@ bool FormWindow::create() {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kFormClassName;
   if (!RegisterClassA(&wc)) return false;
+  WNDCLASSA sheet;
+  ZeroMemory(&sheet, sizeof sheet);
+  sheet.lpfnWndProc = DefWindowProcA;
+  sheet.hInstance = instance_;
+  sheet.hCursor = wc.hCursor;
+  sheet.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  sheet.lpszClassName = kSheetClass;
+  RegisterClassA(&sheet);
 
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT r = {0, 0, kClientWidth, kClientHeight};
@@ -56,9 +68,7 @@ bool FormWindow::create() {
   faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
   createControls();
   form_.reset(new TForm1(services_, *this));
-  ++quiet_;
   form_->FormCreate();
-  --quiet_;
   return true;
 }
 
@@ -84,7 +94,15 @@ void FormWindow::createControls() {
     SetPropA(c, kControlProcProp,
              reinterpret_cast<HANDLE>(SetWindowLongPtrA(c, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc))));
   }
-  // The tabs lie beneath everything else.
+  RECT page = {0, 0, kClientWidth, kClientHeight};
+  SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+  HWND sheet = CreateWindowExA(0, kSheetClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, page.left, page.top,
+                               page.right - page.left, page.bottom - page.top, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSheetId)), instance_, nullptr);
+  SetPropA(sheet, kControlProcProp,
+           reinterpret_cast<HANDLE>(SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc))));
+  // The tabs lie beneath everything else, the sheet just above them.
+  SetWindowPos(sheet, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   showTab(kTabMemtidy);
 }
@@ -96,7 +114,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
   const char* caption = row.caption;
   switch (row.kind) {
     case CtlKind::Tabs: cls = WC_TABCONTROLA; style |= WS_CLIPSIBLINGS | WS_VISIBLE | WS_TABSTOP; break;
-    case CtlKind::Label: style |= SS_LEFT | SS_NOTIFY | SS_NOPREFIX; break;
+    case CtlKind::Label: style |= SS_LEFT | SS_NOPREFIX | ((row.style & kStylePassive) ? 0 : SS_NOTIFY); break;
     case CtlKind::Link: style |= SS_LEFT | SS_NOTIFY | SS_NOPREFIX; break;
     case CtlKind::Image: style |= SS_ICON | SS_NOTIFY; caption = "MAINICON"; break;
     case CtlKind::Slider: cls = TRACKBAR_CLASSA; style |= TBS_HORZ | TBS_NOTICKS | WS_TABSTOP; break;
@@ -105,7 +123,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
     case CtlKind::Edit: cls = "EDIT"; style |= ES_LEFT | ES_READONLY | ES_AUTOHSCROLL; exStyle = WS_EX_CLIENTEDGE; break;
     case CtlKind::Button: cls = "BUTTON"; style |= BS_PUSHBUTTON | WS_TABSTOP; break;
     case CtlKind::SpeedButton: cls = "BUTTON"; style |= BS_PUSHBUTTON | BS_ICON; break;
-    case CtlKind::GroupBox: cls = "BUTTON"; style |= BS_GROUPBOX; break;
+    case CtlKind::GroupBox: cls = "BUTTON"; style |= BS_GROUPBOX | WS_CLIPSIBLINGS; break;
     case CtlKind::ProgressBar: cls = PROGRESS_CLASSA; break;
   }
   int x = row.x, y = row.y, w = row.width, h = row.height;
@@ -197,7 +215,11 @@ std::string FormWindow::text(Ctl id) {
   return buf.data();
 }
 
-void FormWindow::setText(Ctl id, const std::string& text) { SetWindowTextA(item(id), text.c_str()); }
+void FormWindow::setText(Ctl id, const std::string& text) {
+  ++quiet_;
+  SetWindowTextA(item(id), text.c_str());
+  --quiet_;
+}
 
 void FormWindow::setEnabled(Ctl id, bool on) {
   EnableWindow(item(id), on);
@@ -298,9 +320,18 @@ LRESULT CALLBACK FormWindow::controlProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
   return CallWindowProcA(original, hwnd, msg, wParam, lParam);
 }
 
-LRESULT FormWindow::controlMessage(HWND control, UINT msg, WPARAM, LPARAM lParam) {
-  Ctl id = static_cast<Ctl>(GetDlgCtrlID(control));
+LRESULT FormWindow::controlMessage(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const int rawId = GetDlgCtrlID(control);
+  const bool sheet = rawId == kSheetId;
+  Ctl id = sheet ? Ctl::PageControl1 : static_cast<Ctl>(rawId);
   if (msg == WM_NCHITTEST && id == Ctl::GroupBox5) return HTCLIENT;  // the box explains itself
+  if (msg == WM_ERASEBKGND && isKind(id, CtlKind::GroupBox)) {
+    // Nothing beneath a group box paints its inside (the sheet clips it away).
+    RECT r;
+    GetClientRect(control, &r);
+    FillRect(reinterpret_cast<HDC>(wParam), &r, faceBrush_);
+    return TRUE;
+  }
   if (msg == WM_SETCURSOR && (isKind(id, CtlKind::Link) || isKind(id, CtlKind::Image))) {
     HCURSOR hand = LoadCursorA(nullptr, kHandCursor);
     SetCursor(hand ? hand : LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
@@ -308,7 +339,7 @@ LRESULT FormWindow::controlMessage(HWND control, UINT msg, WPARAM, LPARAM lParam
   }
   if (msg == WM_MOUSEMOVE && form_) {
     int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
-    if (id == Ctl::PageControl1) {
+    if (id == Ctl::PageControl1 && !sheet) {
       x -= pageOrigin_.x;
       y -= pageOrigin_.y;
     }

@@ -64,13 +64,9 @@ class FormWindow : public FormSurface {
   void onCommand(int id, int code);
   void onScroll(HWND control);
   LRESULT onNotify(NMHDR* header);
-  // Runs a form handler with the controls' own change notifications muted,
-  // so that loading values does not look like user edits.
   template <class Handler>
   void run(Handler handler) {
-    ++quiet_;
     form_->Guarded(handler);
-    --quiet_;
   }
 
   HINSTANCE instance_;
@@ -85,6 +81,10 @@ class FormWindow : public FormSurface {
   std::map<Ctl, bool> hiddenByTab_;
   std::map<Ctl, bool> hiddenByForm_;
   std::unique_ptr<TForm1> form_;
+  // Set while the logic itself changes a control, so that the control's own
+  // change notification is not taken for a user's edit. Only the call that
+  // changes the control is muted: messages sent to us meanwhile by other
+  // programs (the shell, a test driver) still count.
   int quiet_ = 0;
   bool destroyed_ = false;
 };
