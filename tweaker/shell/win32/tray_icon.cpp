@@ -12,8 +12,11 @@
 
 namespace vdx {
 
+// The record as Windows 95 knows it: the fields up to a 64-byte tooltip.
+constexpr DWORD kNotifyRecordSize = NOTIFYICONDATAA_V1_SIZE;
+constexpr std::size_t kNotifyTipSize = 64;
 #ifndef _WIN64
-static_assert(sizeof(NOTIFYICONDATAA) == 88, "the notification record must be the Windows 95 one");
+static_assert(kNotifyRecordSize == 88, "the notification record must be the Windows 95 one");
 #endif
 
 namespace {
@@ -34,7 +37,7 @@ TrayIconState& trayState() {
 void notify(DWORD action, HWND hwnd, const char* text) {
   NOTIFYICONDATAA nid;
   std::memset(&nid, 0, sizeof nid);
-  nid.cbSize = sizeof nid;
+  nid.cbSize = kNotifyRecordSize;
   nid.hWnd = hwnd;
   nid.uID = kTrayIconId;
   nid.uFlags = NIF_MESSAGE | NIF_ICON;
@@ -42,8 +45,8 @@ void notify(DWORD action, HWND hwnd, const char* text) {
   nid.hIcon = trayState().icon;
   if (text) {
     nid.uFlags |= NIF_TIP;
-    std::strncpy(nid.szTip, text, sizeof nid.szTip - 1);
-    nid.szTip[sizeof nid.szTip - 1] = '\0';
+    std::strncpy(nid.szTip, text, kNotifyTipSize - 1);
+    nid.szTip[kNotifyTipSize - 1] = '\0';
   }
   Shell_NotifyIconA(action, &nid);
 }
@@ -78,12 +81,7 @@ void trayModify(HWND hwnd, const char* text) {
 }
 
 void trayDelete(HWND hwnd) {
-  NOTIFYICONDATAA nid;
-  std::memset(&nid, 0, sizeof nid);
-  nid.cbSize = sizeof nid;
-  nid.hWnd = hwnd;
-  nid.uID = kTrayIconId;
-  Shell_NotifyIconA(NIM_DELETE, &nid);
+  notify(NIM_DELETE, hwnd, nullptr);
   trayState().added = false;
 }
 
