@@ -12,10 +12,6 @@ const CacheEntryInfo kEntries[kCacheEntryCount] = {
     {CacheEntry::ChunkSize, "CHUNKSIZE", Ctl::RxSlider5, Ctl::Label30, 32},
 };
 
-// Everything on the tab, disabled together on the NT family.
-const Ctl kCacheTabControls[] = {Ctl::Label3,  Ctl::Label16,   Ctl::RxSlider3, Ctl::Label10, Ctl::Label17, Ctl::RxSlider4,
-                                         Ctl::Label11, Ctl::Label30,   Ctl::RxSlider5, Ctl::Button1, Ctl::Button4};
-
 std::string kbText(const std::string& text) { return text + " kB"; }
 
 }  // namespace
@@ -114,10 +110,6 @@ void DiskCacheTab::setDefault(ControlSurface& surface) {
   for (const auto& e : kEntries)
     if (moveSlider(surface, e.slider, 0)) sliderChanged(surface, e.slider);
   setLabels(surface);
-}
-
-void DiskCacheTab::disableControls(ControlSurface& surface) {
-  for (Ctl name : kCacheTabControls) surface.setEnabled(name, false);
 }
 
 }  // namespace mt

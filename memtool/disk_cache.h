@@ -71,9 +71,6 @@ class DiskCacheTab {
   void automatic(ControlSurface& surface, unsigned totalRAM);
   void setDefault(ControlSurface& surface);
 
-  // The NT family has no vcache: the whole tab content is disabled.
-  static void disableControls(ControlSurface& surface);
-
  private:
   void setLabels(ControlSurface& surface);
   CacheTexts texts_;

@@ -7,10 +7,13 @@
 
 #include "memtool/errors.h"
 #include "memtool/monitor.h"
+#include "memtool/options_tab.h"
 #include "memtool/platform/form_surface.h"
 #include "memtool/platform/services.h"
 #include "memtool/settings.h"
+#include "memtool/system_commands.h"
 #include "memtool/tray_icon.h"
+#include "memtool/tray_menu.h"
 
 namespace mt {
 
@@ -90,6 +93,8 @@ class TForm1 {
   void ControlMouseMove(Ctl id, int x, int y);
   void SpeedButton1Click();
   void LinkClick(Ctl id);  // Label2, Label13, Image1, Label39
+  // A command of the tray menu PopupMenu1.
+  void TrayMenuCommand(TrayCommand command);
 
   // ---- program-wide values
   std::string CurrentDir;
@@ -111,6 +116,8 @@ class TForm1 {
   std::string PopMenuCaptions[3] = {"Free up 8 MB", "Free up 4 MB", "Free up 2 MB"};
 
   TrayIcon kbTrayIcon1;
+  TXWinReboot XWinReboot1;
+  SoundChooser OpenDialog1;
   const Services& services() const { return services_; }
   FormSurface& surface() { return surface_; }
 

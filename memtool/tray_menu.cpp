@@ -1,7 +1,5 @@
 #include "memtool/tray_menu.h"
 
-#include <cstdio>
-
 namespace mt {
 namespace {
 
@@ -29,36 +27,11 @@ const Entry kEntries[] = {
 
 }  // namespace
 
-std::string formatAmount(double mb) {
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15G", mb);
-  std::string s = buf;
-  // Exponent as "E20" / "E-5": no plus sign, no leading zeros.
-  const size_t e = s.find('E');
-  if (e != std::string::npos) {
-    std::string mantissa = s.substr(0, e), exponent = s.substr(e + 1);
-    std::string sign;
-    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
-      if (exponent[0] == '-') sign = "-";
-      exponent.erase(0, 1);
-    }
-    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
-    s = mantissa + "E" + sign + exponent;
-  }
-  return s;
-}
-
-std::string amountCaption(double mb) { return "Free up " + formatAmount(mb) + " MB"; }
-
-void TrayAmounts::set(double menu1, double menu2, double menu3) {
-  captions = {amountCaption(menu1), amountCaption(menu2), amountCaption(menu3)};
-}
-
-std::vector<TrayMenuItem> trayMenuItems(const TrayAmounts& amounts) {
+std::vector<TrayMenuItem> trayMenuItems(const std::string (&amountCaptions)[3]) {
   std::vector<TrayMenuItem> items;
   int amount = 0;
   for (const Entry& e : kEntries)
-    items.push_back({e.name, e.id, e.command, e.caption ? e.caption : amounts.captions[amount++]});
+    items.push_back({e.name, e.id, e.command, e.caption ? e.caption : amountCaptions[amount++]});
   return items;
 }
 

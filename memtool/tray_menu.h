@@ -1,6 +1,5 @@
 // The tray menu PopupMenu1: its entries in order and where it opens.
 #pragma once
-#include <array>
 #include <string>
 #include <vector>
 
@@ -27,19 +26,9 @@ struct TrayMenuItem {
   bool separator() const { return id == 0; }
 };
 
-// The three amount captions: "Free up " + amount + " MB".
-struct TrayAmounts {
-  std::array<std::string, 3> captions{"Free up 8 MB", "Free up 4 MB", "Free up 2 MB"};
-  // After every load of the settings.
-  void set(double menu1, double menu2, double menu3);
-};
-
-// An amount as the caption shows it: general form, up to 15 significant
-// digits, whole numbers without a fraction ("16", "2.5").
-std::string formatAmount(double mb);
-std::string amountCaption(double mb);
-
-std::vector<TrayMenuItem> trayMenuItems(const TrayAmounts& amounts);
+// The entries in order; the three amount items take the given captions
+// ("Free up 16 MB"), which follow the settings.
+std::vector<TrayMenuItem> trayMenuItems(const std::string (&amountCaptions)[3]);
 TrayCommand trayCommandForId(int id);
 
 struct MenuOrigin {

@@ -185,12 +185,5 @@ TEST_F(CacheTabFixture, RemovingKeysThatAreNotThereIsNoError) {
   EXPECT_EQ(0, profile.writes);
 }
 
-TEST_F(CacheTabFixture, DisablingCoversEveryControlOfTheTab) {
-  DiskCacheTab::disableControls(surface);
-  for (Ctl c : {Ctl::Label3, Ctl::Label16, Ctl::RxSlider3, Ctl::Label10, Ctl::Label17, Ctl::RxSlider4, Ctl::Label11,
-                Ctl::Label30, Ctl::RxSlider5, Ctl::Button1, Ctl::Button4})
-    EXPECT_FALSE(surface.enabled(c)) << static_cast<int>(c);
-}
-
 }  // namespace
 }  // namespace mt
