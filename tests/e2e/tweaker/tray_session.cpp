@@ -56,6 +56,7 @@ HWND Session::openMenu() {
   SetCursorPos(1000, 740);
   PostMessageA(window_, RegisterWindowMessageA("VDXRM_MSG"), 101, WM_RBUTTONUP);
   HWND menu = e2e::waitPopupMenu(3000);
+  if (!menu) e2e::screenshot("vidarix-tray-no-menu");
   e2e::check(menu != nullptr, "a right click on the icon opens the tray menu");
   e2e::pause(200);
   return menu;

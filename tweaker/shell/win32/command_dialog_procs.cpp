@@ -1,6 +1,7 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
 #include "tweaker/schemes/win32/scheme_list.h"
+#include "tweaker/settings/win32/options_dialog_proc.h"
 
 namespace vdx {
 
@@ -14,7 +15,7 @@ struct DialogProcRow {
 // Each dialog joins this table when it is built.
 const DialogProcRow kDialogProcs[] = {
     {DialogKind::About, nullptr},
-    {DialogKind::Options, nullptr},
+    {DialogKind::Options, optionsDialogProc},
     {DialogKind::Overclock, nullptr},
     {DialogKind::MiniGLApplications, nullptr},
     {DialogKind::DisplayOutputs, nullptr},

@@ -16,6 +16,9 @@ namespace vdx {
 namespace {
 
 uint16_t lastSchemeCount = 0;
+// A second right click while a menu is tracked would nest another menu. (A
+// dialog opened by a command may be up; the menu can be opened again then.)
+bool tracking = false;
 
 bool appendNode(HMENU menu, const MenuNode& node);
 
@@ -72,6 +75,7 @@ bool readSchemeList(HWND owner, std::vector<std::string>* names) {
 uint16_t trayMenuSchemeCount() { return lastSchemeCount; }
 
 void openTrayMenu(HWND hwnd) {
+  if (tracking) return;
   std::vector<std::string> schemes;
   const bool haveList = readSchemeList(hwnd, &schemes);
   const TrayMenuInputs in = gatherTrayMenuInputs(haveList ? &schemes : nullptr);
@@ -93,8 +97,10 @@ void openTrayMenu(HWND hwnd) {
   GetCursorPos(&at);
   // Without the foreground the menu would not close on a click elsewhere.
   SetForegroundWindow(hwnd);
+  tracking = true;
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(tray, TPM_RETURNCMD | TPM_RIGHTALIGN, at.x, at.y, 0, hwnd, nullptr));
+  tracking = false;
   PostMessageA(hwnd, WM_NULL, 0, 0);
   if (chosen) SendMessageA(hwnd, WM_COMMAND, chosen, reinterpret_cast<LPARAM>(tray));
 

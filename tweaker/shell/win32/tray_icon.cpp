@@ -56,9 +56,6 @@ UINT taskbarCreatedMessage() {
   return message;
 }
 
-// A second right click while the menu is tracked would nest another menu.
-bool menuOpen = false;
-
 }  // namespace
 
 void trayLoadIcon(HINSTANCE instance, unsigned iconId) {
@@ -98,11 +95,7 @@ bool trayHandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == 0) return false;
   if (msg == trayCallbackMessage()) {
     if (wParam != kTrayIconId) return true;
-    if (lParam == WM_RBUTTONUP && !menuOpen) {
-      menuOpen = true;
-      openTrayMenu(hwnd);
-      menuOpen = false;
-    }
+    if (lParam == WM_RBUTTONUP) openTrayMenu(hwnd);
     return true;
   }
   if (msg == taskbarCreatedMessage()) {
