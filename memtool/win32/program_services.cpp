@@ -3,7 +3,13 @@
 namespace mt {
 namespace win32 {
 
-void installProgramServices(Services&, ProgramServices&) {}
+void installProgramServices(Services& services, ProgramServices& owned) {
+  services.profile = &owned.profile;
+  services.shutdown = &owned.shutdown;
+  services.shell = &owned.shell;
+  services.clipboard = &owned.clipboard;
+  services.fileDialog = &owned.fileDialog;
+}
 
 }  // namespace win32
 }  // namespace mt

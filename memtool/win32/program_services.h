@@ -3,12 +3,17 @@
 // the form's services before the window is created.
 #pragma once
 #include "memtool/platform/services.h"
+#include "memtool/platform/win32/system_services_win32.h"
 
 namespace mt {
 namespace win32 {
 
 struct ProgramServices {
-  // The modules above add their Win32 service objects here.
+  Win32PrivateProfile profile;
+  Win32Shutdown shutdown;
+  Win32ShellOpen shell;
+  Win32Clipboard clipboard;
+  Win32FileDialog fileDialog;
 };
 
 void installProgramServices(Services& services, ProgramServices& owned);
