@@ -140,7 +140,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
     GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &sz);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    w = sz.cx + 2;
+    w = sz.cx + 4;
   }
   HWND c = CreateWindowExA(exStyle, cls, caption, style, x, y, w, h, hwnd_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
