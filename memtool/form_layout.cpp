@@ -1,8 +1,10 @@
 #include "memtool/form_layout.h"
 
+#include "memtool/links.h"
+
 namespace mt {
 
-const char* const kTabCaptions[kTabCount] = {"Memtidy", "Options", "Cache", "Extras", "About"};
+const char* const kTabCaptions[kTabCount] = {"Memtidy", "Options", "Cache", kPromoTabCaption, "About"};
 
 // The two long labels of the first tab end in spaces on purpose: they span
 // their whole row so that hovering anywhere on it reaches them.
@@ -52,12 +54,12 @@ const ControlRow kFormControls[] = {
     {Ctl::Button1, "Button1", CtlKind::Button, 2, "Automatic", 16, 226, 75, 25, 0},
     {Ctl::Button4, "Button4", CtlKind::Button, 2, "Default", 102, 226, 75, 25, 0},
 
-    {Ctl::Label37, "Label37", CtlKind::Label, 3, "Tidy your disk as well", 72, 24, 0, 16, kStyleNavy | kStyleBold},
-    {Ctl::Label38, "Label38", CtlKind::Label, 3, "Spare Room finds the files you no longer need:", 72, 56, 0, 13, 0},
-    {Ctl::Label40, "Label40", CtlKind::Label, 3, "old installers, caches and duplicate downloads.", 72, 72, 0, 13, 0},
-    {Ctl::Label41, "Label41", CtlKind::Label, 3, "Try it free for thirty days.", 72, 88, 0, 13, 0},
+    {Ctl::Label37, "Label37", CtlKind::Label, 3, kPromoHeading, 72, 24, 0, 16, kStyleNavy | kStyleBold},
+    {Ctl::Label38, "Label38", CtlKind::Label, 3, kPromoLine1, 72, 56, 0, 13, 0},
+    {Ctl::Label40, "Label40", CtlKind::Label, 3, kPromoLine2, 72, 72, 0, 13, 0},
+    {Ctl::Label41, "Label41", CtlKind::Label, 3, kPromoLine3, 72, 88, 0, 13, 0},
     {Ctl::Image1, "Image1", CtlKind::Image, 3, "", 16, 24, 32, 32, 0},
-    {Ctl::Label39, "Label39", CtlKind::Link, 3, "www.spareroom-tools.example", 72, 120, 0, 13,
+    {Ctl::Label39, "Label39", CtlKind::Link, 3, kPromoLinkCaption, 72, 120, 0, 13,
      kStyleNavy | kStyleUnderline},
 
     {Ctl::RxLabel1, "RxLabel1", CtlKind::Label, 4, "Memtidy SE", 16, 24, 0, 30, kStyleNavy | kStyleBold | kStyleBigFont},
@@ -78,10 +80,10 @@ const ControlRow kFormControls[] = {
     {Ctl::Label28, "Label28", CtlKind::Label, 4, "", 128, 216, 100, 13, 0},
     {Ctl::ProgressBar2, "ProgressBar2", CtlKind::ProgressBar, 4, "", 16, 240, 353, 16, 0},
     {Ctl::Label6, "Label6", CtlKind::Label, 4, "Email :", 16, 280, 0, 13, 0},
-    {Ctl::Label2, "Label2", CtlKind::Link, 4, "author@memtidy.example", 56, 280, 0, 13, kStyleNavy | kStyleUnderline},
+    {Ctl::Label2, "Label2", CtlKind::Link, 4, kAuthorMailCaption, 56, 280, 0, 13, kStyleNavy | kStyleUnderline},
     {Ctl::Label7, "Label7", CtlKind::Label, 4, "Homepage : ", 16, 296, 0, 13, 0},
-    {Ctl::Label13, "Label13", CtlKind::Link, 4, "www.memtidy.example", 80, 296, 0, 13, kStyleNavy | kStyleUnderline},
-    {Ctl::Label12, "Label12", CtlKind::Label, 4, "Memtidy is freeware: share it with your friends.", 16, 312, 0, 13, 0},
+    {Ctl::Label13, "Label13", CtlKind::Link, 4, kAuthorHomeCaption, 80, 296, 0, 13, kStyleNavy | kStyleUnderline},
+    {Ctl::Label12, "Label12", CtlKind::Label, 4, kAboutFooter, 16, 312, 0, 13, 0},
 
     // Over the tabs. The description lines come before their box so that
     // they lie above it; the box's mouse moves cover them.
