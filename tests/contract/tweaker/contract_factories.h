@@ -17,6 +17,8 @@ std::unique_ptr<ProfileFile> makeProfile();
 std::unique_ptr<SystemServices> makeSystem();
 // A full path for a scratch INI file that does not exist yet.
 std::string scratchIniPath(const std::string& name);
+// Puts raw text into a scratch file, as another editor would have left it.
+void writeScratchFile(ProfileFile& ini, const std::string& path, const std::string& text);
 // Removes a scratch file (nothing on the fake, which starts empty each time).
 void removeScratchFile(const std::string& path);
 // A full path of an existing file without a version resource, or empty when

@@ -67,5 +67,27 @@ TEST_F(ProfileContract, DeletingKeysAndSections) {
   EXPECT_EQ(ini->readString(path, "B", "k3", "", 16), "3");
 }
 
+TEST_F(ProfileContract, HandEditedFilesWithGarbageReadSafely) {
+  contract::writeScratchFile(*ini, path,
+                             "stray line\r\n"
+                             "[S]\r\n"
+                             "  key1  =  v1  \r\n"
+                             "novalue\r\n"
+                             "key2=v2=more\r\n"
+                             "\r\n"
+                             "[T]\r\n"
+                             "a=1\r\n"
+                             "[S]\r\n"
+                             "key3=second\r\n"
+                             "key1=shadowed\r\n");
+  EXPECT_EQ(ini->readString(path, "S", "key1", "", 64), "v1");
+  EXPECT_EQ(ini->readString(path, "S", "key2", "", 64), "v2=more");
+  EXPECT_EQ(ini->readString(path, "S", "novalue", "d", 64), "d") << "a line without '=' is no key";
+  EXPECT_EQ(ini->readString(path, "T", "a", "", 64), "1");
+  EXPECT_EQ(ini->readString(path, "S", "key3", "none", 64), "none") << "only the first of repeated sections counts";
+  EXPECT_EQ(ini->keys(path, "S"), (std::vector<std::string>{"key1", "key2"}));
+  EXPECT_EQ(ini->sections(path), (std::vector<std::string>{"S", "T", "S"}));
+}
+
 }  // namespace
 }  // namespace vdx

@@ -69,6 +69,12 @@ TEST_F(RegistryContract, ValuesComeBackByteForByteWhateverTheirType) {
     std::vector<uint8_t> data{9, 9};
     ASSERT_TRUE(reg->queryValue(k.handle(), e.name, &type, &data)) << e.name;
     EXPECT_EQ(type, e.type) << e.name;
+    // A string stored without its NUL may come back with one added (Wine
+    // does; the 95/98 family returns the bytes as stored).
+    std::vector<uint8_t> terminated = e.data;
+    terminated.push_back(0);
+    const bool unterminated = e.type == kRegSz && (e.data.empty() || e.data.back() != 0);
+    if (unterminated && data == terminated) continue;
     EXPECT_EQ(data, e.data) << e.name;
   }
   uint32_t type = 0;
@@ -93,7 +99,7 @@ TEST_F(RegistryContract, OverwriteChangesTypeAndDeleteRemoves) {
   EXPECT_FALSE(reg->deleteValue(k.handle(), "V")) << "deleting a missing value fails";
 }
 
-TEST_F(RegistryContract, EnumerationListsSubkeysSortedAndValuesInOrder) {
+TEST_F(RegistryContract, EnumerationListsSubkeysAndValuesSortedByName) {
   RegKey k;
   ASSERT_TRUE(k.create(*reg, RegRoot::CurrentUser, kBase));
   for (const char* n : {"Quake", "alpha", "Zed"}) ASSERT_TRUE(reg->createSubKey(k.handle(), n));
@@ -103,10 +109,10 @@ TEST_F(RegistryContract, EnumerationListsSubkeysSortedAndValuesInOrder) {
   for (uint32_t i = 0; reg->enumSubKey(k.handle(), i, &name); ++i) subs.push_back(name);
   EXPECT_EQ(subs, (std::vector<std::string>{"alpha", "Quake", "Zed"}));
 
-  for (const char* n : {"b", "a", "c"}) ASSERT_TRUE(reg->setValue(k.handle(), n, kRegSz, "x", 2));
+  for (const char* n : {"b", "A", "c"}) ASSERT_TRUE(reg->setValue(k.handle(), n, kRegSz, "x", 2));
   std::vector<std::string> values;
   for (uint32_t i = 0; reg->enumValue(k.handle(), i, &name); ++i) values.push_back(name);
-  EXPECT_EQ(values, (std::vector<std::string>{"b", "a", "c"}));
+  EXPECT_EQ(values, (std::vector<std::string>{"A", "b", "c"}));
   EXPECT_FALSE(reg->enumValue(k.handle(), 3, &name));
 }
 

@@ -51,8 +51,8 @@ std::string FakeProfile::readString(const std::string& file, const std::string& 
   Section* s = f ? findSection(*f, section) : nullptr;
   if (!s) return cut(d, maxChars);
   for (const Entry& e : s->entries) {
-    if (!sameName(e.key, key)) continue;
-    std::string v = e.hasValue ? e.value : std::string();
+    if (!e.hasValue || !sameName(e.key, key)) continue;
+    std::string v = e.value;
     if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) v = v.substr(1, v.size() - 2);
     return cut(v, maxChars);
   }

@@ -40,7 +40,7 @@ struct FakeRegistry::Node {
   std::string name;
   bool deleted = false;
   std::map<std::string, std::shared_ptr<Node>> children;  // by lower-case name: sorted order
-  std::vector<Value> values;                              // creation order
+  std::vector<Value> values;                              // sorted by lower-case name
 
   Value* findValue(const std::string& n) {
     const std::string key = lower(n);
@@ -53,6 +53,18 @@ struct FakeRegistry::Node {
     for (auto& c : children) c.second->markDeleted();
   }
 };
+
+void FakeRegistry::addValue(Node* n, const std::string& name, uint32_t type, const std::vector<uint8_t>& bytes) {
+  Node::Value* v = n->findValue(name);
+  if (!v) {
+    const std::string key = lower(name);
+    auto at = std::find_if(n->values.begin(), n->values.end(),
+                           [&](const Node::Value& other) { return lower(other.name) > key; });
+    v = &*n->values.insert(at, Node::Value{name, 0, {}});
+  }
+  v->type = type;
+  v->data = bytes;
+}
 
 FakeRegistry::FakeRegistry() {
   for (RegRoot r : {RegRoot::LocalMachine, RegRoot::CurrentUser, RegRoot::CurrentConfig, RegRoot::DynData})
@@ -134,14 +146,8 @@ bool FakeRegistry::setValue(RegKeyHandle key, const std::string& name, uint32_t 
                             std::size_t size) {
   Node* n = node(key);
   if (!n || (size && !data)) return false;
-  Node::Value* v = n->findValue(name);
-  if (!v) {
-    n->values.push_back(Node::Value{name, 0, {}});
-    v = &n->values.back();
-  }
-  v->type = type;
   const uint8_t* p = static_cast<const uint8_t*>(data);
-  v->data.assign(p, p + size);
+  addValue(n, name, type, std::vector<uint8_t>(p, p + size));
   return true;
 }
 
@@ -215,14 +221,7 @@ bool FakeRegistry::keyExists(RegRoot root, const std::string& path) const { retu
 
 void FakeRegistry::setRaw(RegRoot root, const std::string& path, const std::string& name, uint32_t type,
                           const std::vector<uint8_t>& bytes) {
-  Node* n = walk(root, path, true);
-  Node::Value* v = n->findValue(name);
-  if (!v) {
-    n->values.push_back(Node::Value{name, 0, {}});
-    v = &n->values.back();
-  }
-  v->type = type;
-  v->data = bytes;
+  addValue(walk(root, path, true), name, type, bytes);
 }
 
 void FakeRegistry::setString(RegRoot root, const std::string& path, const std::string& name,

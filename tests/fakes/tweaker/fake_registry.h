@@ -1,6 +1,7 @@
 // In-memory registry: a tree of keys per root, values stored byte for byte as
-// given. Names compare case-insensitively, subkeys enumerate in sorted order
-// and values in creation order, as the Win32 registry does under Wine.
+// given (a REG_SZ keeps a missing NUL, as the 95/98 family does). Names
+// compare case-insensitively; subkeys and values enumerate sorted by name,
+// as the Win32 registry does under Wine.
 #pragma once
 #include <map>
 #include <memory>
@@ -51,6 +52,7 @@ class FakeRegistry : public Registry {
   Node* walk(RegRoot root, const std::string& path, bool create) const;
   Node* node(RegKeyHandle key) const;
   RegKeyHandle newHandle(Node* n);
+  static void addValue(Node* n, const std::string& name, uint32_t type, const std::vector<uint8_t>& bytes);
 
   std::map<RegRoot, std::shared_ptr<Node>> roots_;
   std::map<RegKeyHandle, std::shared_ptr<Node>> handles_;

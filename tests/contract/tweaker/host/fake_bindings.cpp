@@ -18,6 +18,9 @@ std::unique_ptr<ProfileFile> makeProfile() { return std::make_unique<FakeProfile
 std::unique_ptr<SystemServices> makeSystem() { return std::make_unique<FakeSystem>(); }
 std::string scratchIniPath(const std::string& name) { return "C:\\WINDOWS\\TEMP\\" + name; }
 void removeScratchFile(const std::string&) {}
+void writeScratchFile(ProfileFile& ini, const std::string& path, const std::string& text) {
+  static_cast<FakeProfile&>(ini).setFileText(path, text);
+}
 std::string fileWithoutVersion() { return std::string(); }
 
 }  // namespace contract

@@ -1,0 +1,80 @@
+// The card INI and the simulated machine's persistence between runs.
+#include <gtest/gtest.h>
+
+#include "tests/fakes/tweaker/fake_clock.h"
+#include "tests/fakes/tweaker/fake_profile.h"
+#include "tweaker/simulated/sim_card_ini.h"
+#include "tweaker/simulated/sim_machine.h"
+
+namespace vdx {
+namespace {
+
+const std::string kDir = "C:\\Sim";
+const std::string kIni = "C:\\Sim\\VidarixSim.ini";
+
+TEST(SimCardIni, MissingFileGivesTheSavage4AndPresetsOverrideByField) {
+  FakeProfile ini;
+  SimCard card = loadSimCard(ini, kIni);
+  EXPECT_EQ(card.deviceId, 0x8A22);
+  EXPECT_TRUE(card.gtPro);
+
+  ini.setFileText(kIni, "[Card]\nPreset=savage2000\nMemoryMB=32\nSubsystemVendor=0x1092\nBiosDate=1,2,0x1999,0\n");
+  card = loadSimCard(ini, kIni);
+  EXPECT_EQ(card.deviceId, 0x9102);
+  EXPECT_EQ(card.memoryBytes, 32u << 20);
+  EXPECT_EQ(card.subsystemVendorId, 0x1092);
+  EXPECT_EQ(card.biosDate[2], 0x1999);
+}
+
+TEST(SimCardIni, GarbageFieldsKeepThePresetValues) {
+  FakeProfile ini;
+  ini.setFileText(kIni,
+                  "[Card]\nPreset=Voodoo\nDeviceId=0x18A22\nRevision=-1\nMemoryMB=lots\nAGP=2\n"
+                  "BiosVersion=1,2,3\nBiosDate=1,2,3,4,5\nPanelWidth=" +
+                      std::string(500, '9') + "\n");
+  const SimCard card = loadSimCard(ini, kIni);
+  const SimCard dflt;
+  EXPECT_EQ(card.deviceId, dflt.deviceId);
+  EXPECT_EQ(card.revision, dflt.revision);
+  EXPECT_EQ(card.memoryBytes, dflt.memoryBytes);
+  EXPECT_EQ(card.agp, dflt.agp);
+  EXPECT_EQ(card.biosVersion[2], dflt.biosVersion[2]);
+  EXPECT_EQ(card.biosDate[3], dflt.biosDate[3]);
+  EXPECT_EQ(card.panelWidth, dflt.panelWidth);
+}
+
+TEST(SimulatedMachine, RegistersPersistUntilTheMachineIsReset) {
+  FakeProfile files;
+  FakeClock clock;
+  {
+    SimulatedMachine m(files, kDir, clock);
+    EXPECT_FALSE(m.resumed());
+    m.chip().out16(0x3C4, 0x0608);
+    m.chip().out16(0x3C4, 0x2110);  // SR10 := 0x21
+    m.chip().out16(0x3C4, 0x0115);  // latch
+  }
+  {
+    SimulatedMachine m(files, kDir, clock);
+    EXPECT_TRUE(m.resumed());
+    EXPECT_EQ(m.chip().seq(0x10), 0x21);
+  }
+  files.writeString(kIni, "Machine", "Reset", "1");
+  {
+    SimulatedMachine m(files, kDir, clock);
+    EXPECT_FALSE(m.resumed());
+    EXPECT_EQ(m.chip().seq(0x10), 0x01);
+  }
+  EXPECT_EQ(files.readString(kIni, "Machine", "Reset", "", 8), "0") << "a reset happens once";
+  files.writeString(kIni, "Card", "Preset", "Savage3D");
+  {
+    SimulatedMachine m(files, kDir, clock);
+    EXPECT_FALSE(m.resumed()) << "another card starts from power-up";
+    EXPECT_EQ(m.chip().card().deviceId, 0x8A20);
+  }
+  files.writeString("C:\\Sim\\VidarixSim.state", "Chip", "Registers", "corrupt");
+  SimulatedMachine m(files, kDir, clock);
+  EXPECT_FALSE(m.resumed());
+}
+
+}  // namespace
+}  // namespace vdx
