@@ -18,7 +18,7 @@ cat "$TRAY_WINE_LOG/tick-timing.log"
 # CPU ticks (user + system) of the process whose command line names the program.
 cpu_of() {
   local pid
-  pid=$(pgrep -f "$1" | head -n 1)
+  pid=$(for p in $(pgrep -f "$1"); do [ "$(cat /proc/$p/comm 2>/dev/null)" != timeout ] && echo "$p"; done | head -n 1)
   [ -z "$pid" ] && { echo 0; return; }
   awk '{print $14 + $15}' "/proc/$pid/stat"
 }
@@ -30,7 +30,7 @@ sleep "$secs"
 m1=$(cpu_of 'Memtidy.exe'); b1=$(cpu_of 'memtool_bare_timer.exe')
 hz=$(getconf CLK_TCK)
 awk -v m=$((m1 - m0)) -v b=$((b1 - b0)) -v hz="$hz" -v s="$secs" 'BEGIN {
-  printf "idle %d s: Memtidy %.2f s CPU, bare timer program %.2f s CPU", s, m / hz, b / hz
+  printf "idle %d s: Memtidy %.0f ms CPU, bare timer program %.0f ms CPU", s, 1000 * m / hz, 1000 * b / hz
   if (b > 0) printf ", ratio %.1f", m / b
   printf "\n" }'
 timeout 20 "$WINE" taskkill /f /im Memtidy.exe >/dev/null 2>&1
