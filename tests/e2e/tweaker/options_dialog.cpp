@@ -55,6 +55,14 @@ HWND openOptions(Running& r) {
   return dialog;
 }
 
+// Leaves the registry as a fresh start expects it, for the scenarios that follow.
+void forgetEdits() {
+  for (const char* name : {"ShowAdvanced", "WriteRegDefaults", "SortSchemeMenu"})
+    e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kProgramKey, name);
+  for (const char* name : {"TC", "TM", "ICT"}) e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, name);
+  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix");
+}
+
 void setChecked(HWND dialog, int id, bool on) {
   HWND box = e2e::control(dialog, id);
   if (box && e2e::checked(box) != on) e2e::click(box);
@@ -63,18 +71,14 @@ void setChecked(HWND dialog, int id, bool on) {
 }  // namespace
 
 E2E_SCENARIO(options_dialog_ok_saves_and_clamps_sizes) {
-  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kProgramKey, "ShowAdvanced");
-  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kProgramKey, "WriteRegDefaults");
-  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, "TC");
-  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, "TM");
-  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, kDriverKey, "ICT");
-  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix");
+  forgetEdits();
   Running r = start();
   HWND dialog = openOptions(r);
   if (!dialog) return stop(r);
   e2e::pause(300);
   e2e::screenshot("vidarix-options-dialog");
 
+  e2e::check((GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0, "the dialog offers context help");
   e2e::checkEq("64", e2e::text(e2e::control(dialog, 1068)), "AutoS3TC size shows the default");
   e2e::check(!e2e::checked(e2e::control(dialog, 1051)), "basic menus by default");
   e2e::check(e2e::checked(e2e::control(dialog, 1070)), "confirm AGP changes by default");
@@ -114,6 +118,7 @@ E2E_SCENARIO(options_dialog_ok_saves_and_clamps_sizes) {
     e2e::check(e2e::waitGone(dialog, 5000), "Cancel closes the dialog");
   }
   stop(r);
+  forgetEdits();
 }
 
 E2E_SCENARIO(options_dialog_cancel_stores_nothing) {
@@ -130,5 +135,5 @@ E2E_SCENARIO(options_dialog_cancel_stores_nothing) {
   e2e::checkEq("On", programValue("SortSchemeMenu"), "Cancel leaves \"SortSchemeMenu\"");
   e2e::checkEq("256", driverValue("TC"), "Cancel leaves TC");
   stop(r);
-  e2e::regDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix");
+  forgetEdits();
 }
