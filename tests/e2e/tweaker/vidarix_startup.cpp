@@ -2,6 +2,7 @@
 // chip check with and without "-IgnoreChip", "-RD" in a second copy, and the
 // end through the main window. Scenarios run in name order; the first one
 // leaves a Vidarix running for the next ones.
+#include <cstring>
 #include <string>
 
 #include "tests/e2e/common/driver.h"
@@ -155,4 +156,29 @@ E2E_SCENARIO(vidarix_g_ignore_chip_runs_on_an_unsupported_chip) {
   e2e::check(found, "the card key is that of an unidentified chip (device id 0)");
   endFirst();
   selectCard("Savage4");
+}
+
+E2E_SCENARIO(vidarix_h_shift_at_start_logs_and_keeps_clocks) {
+  char sys[MAX_PATH] = {};
+  GetSystemDirectoryA(sys, sizeof sys);
+  const std::string schemes = std::string(sys) + "\\Vidarix.dat";
+  WritePrivateProfileStringA("Vidarix Clk", nullptr, nullptr, schemes.c_str());
+  keybd_event(VK_SHIFT, 0, 0, 0);
+  g_first = e2e::launch(exePath());
+  const bool up = mainWindow(10000) != nullptr;
+  keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  if (!e2e::check(up, "Vidarix starts with SHIFT held")) return;
+  e2e::pause(500);
+  char section[4096] = {};
+  GetPrivateProfileSectionA("Vidarix Clk", section, sizeof section, schemes.c_str());
+  int entries = 0;
+  bool text = true;
+  for (const char* p = section; *p; p += strlen(p) + 1) {
+    ++entries;
+    const char* eq = strchr(p, '=');
+    if (!eq || std::string(eq + 1) != "Chip clock not set due to SHIFT key.") text = false;
+  }
+  e2e::checkEq(1, entries, "one \"Vidarix Clk\" entry in the scheme file");
+  e2e::check(entries > 0 && text, "it says the clock was not set because of SHIFT", section);
+  endFirst();
 }
