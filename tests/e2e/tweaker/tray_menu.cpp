@@ -139,3 +139,28 @@ E2E_SCENARIO(tray_agp_rate_restart_notice) {
   if (box) s.press(box, 1);
   e2e::checkEq("(none)", tray::setting("AGP"), "the default rate 2X deletes the value");
 }
+
+E2E_SCENARIO(tray_default_scheme_restores_the_defaults) {
+  tray::Prefs prefs;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  if (!e2e::check(FindWindowExA(s.window(), nullptr, "listbox", "VDXList") != nullptr, "the scheme list exists")) {
+    return;
+  }
+  e2e::regWriteString(HKEY_CURRENT_CONFIG, tray::kSettingsKey, "ATB", "On");
+  e2e::regWriteString(HKEY_CURRENT_CONFIG, tray::kSettingsKey, "AC", "On");
+  HWND menu = s.openMenu();
+  if (!menu) return;
+  // "Schemes" first; in it "Configure...", "Refresh list", "(Default)".
+  e2e::keys(menu, {VK_DOWN, VK_RIGHT});
+  e2e::pause(200);
+  e2e::screenshot("vidarix-tray-schemes");
+  e2e::keys(menu, {VK_DOWN, VK_DOWN, VK_RETURN});
+  e2e::waitNoPopupMenu(3000);
+  e2e::pause(500);
+  e2e::checkEq("(none)", tray::setting("ATB"), "triple buffering back at its default");
+  e2e::checkEq("(none)", tray::setting("AC"), "S3TC back at its default");
+  for (const std::string& current : tray::currentSchemeNames()) {
+    e2e::checkEq("(Default)", current, "\"Current\" names the defaults");
+  }
+}
