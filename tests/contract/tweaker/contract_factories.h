@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "tweaker/platform/display.h"
 #include "tweaker/platform/profile.h"
 #include "tweaker/platform/registry.h"
 #include "tweaker/platform/system.h"
@@ -15,6 +16,8 @@ namespace contract {
 std::unique_ptr<Registry> makeRegistry();
 std::unique_ptr<ProfileFile> makeProfile();
 std::unique_ptr<SystemServices> makeSystem();
+// A display without the S3 driver's escapes.
+std::unique_ptr<Display> makeDisplay();
 // A full path for a scratch INI file that does not exist yet.
 std::string scratchIniPath(const std::string& name);
 // Puts raw text into a scratch file, as another editor would have left it.

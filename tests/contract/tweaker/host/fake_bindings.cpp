@@ -1,5 +1,6 @@
 // Binds the contract tests to the in-memory fakes.
 #include "tests/contract/tweaker/contract_factories.h"
+#include "tests/fakes/tweaker/fake_display.h"
 #include "tests/fakes/tweaker/fake_profile.h"
 #include "tests/fakes/tweaker/fake_registry.h"
 #include "tests/fakes/tweaker/fake_system.h"
@@ -16,6 +17,7 @@ std::unique_ptr<Registry> makeRegistry() {
 }
 std::unique_ptr<ProfileFile> makeProfile() { return std::make_unique<FakeProfile>(); }
 std::unique_ptr<SystemServices> makeSystem() { return std::make_unique<FakeSystem>(); }
+std::unique_ptr<Display> makeDisplay() { return std::make_unique<FakeDisplay>(); }
 std::string scratchIniPath(const std::string& name) { return "C:\\WINDOWS\\TEMP\\" + name; }
 void removeScratchFile(const std::string&) {}
 void writeScratchFile(ProfileFile& ini, const std::string& path, const std::string& text) {

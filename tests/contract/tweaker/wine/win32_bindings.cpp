@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "tests/contract/tweaker/contract_factories.h"
+#include "tweaker/platform/win32/win32_display.h"
 #include "tweaker/platform/win32/win32_profile.h"
 #include "tweaker/platform/win32/win32_registry.h"
 #include "tweaker/platform/win32/win32_system.h"
@@ -24,6 +25,7 @@ std::string tempDir() {
 std::unique_ptr<Registry> makeRegistry() { return std::make_unique<Win32Registry>(); }
 std::unique_ptr<ProfileFile> makeProfile() { return std::make_unique<Win32Profile>(); }
 std::unique_ptr<SystemServices> makeSystem() { return std::make_unique<Win32System>(); }
+std::unique_ptr<Display> makeDisplay() { return std::make_unique<Win32Display>(); }
 std::string scratchIniPath(const std::string& name) { return tempDir() + name; }
 void removeScratchFile(const std::string& path) {
   // Flushes the kernel's cached copy before the file goes.
