@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "memtool/form.h"
 #include "memtool/platform/win32/win32_seam.h"
@@ -22,6 +24,25 @@ double cpuMs() {
   u.LowPart = user.dwLowDateTime;
   u.HighPart = user.dwHighDateTime;
   return double(k.QuadPart + u.QuadPart) / 10000.0;
+}
+
+// Handle tables hand out the lowest free slot again, so a probe made after
+// many ticks lands near the one made before unless the ticks leaked handles.
+unsigned gdiProbe() {
+  HBRUSH b = CreateSolidBrush(RGB(1, 2, 3));
+  unsigned slot = static_cast<unsigned>(reinterpret_cast<uintptr_t>(b) & 0xFFFF);
+  DeleteObject(b);
+  return slot;
+}
+
+unsigned iconProbe() {
+  BYTE and_[128], xor_[128];
+  memset(and_, 0xFF, sizeof and_);
+  memset(xor_, 0, sizeof xor_);
+  HICON i = CreateIcon(GetModuleHandleA(nullptr), 32, 32, 1, 1, and_, xor_);
+  unsigned slot = static_cast<unsigned>(reinterpret_cast<uintptr_t>(i) & 0xFFFF);
+  DestroyIcon(i);
+  return slot;
 }
 
 void pump() {
@@ -67,12 +88,14 @@ int main() {
   }
   double bare = (cpuMs() - start) / kTicks;
 
+  const unsigned gdiBefore = gdiProbe(), iconBefore = iconProbe();
   start = cpuMs();
   for (int i = 0; i < kTicks; ++i) {
     form.Timer1Timer();
     pump();
   }
   double drawn = (cpuMs() - start) / kTicks;
+  const unsigned gdiAfter = gdiProbe(), iconAfter = iconProbe();
 
   form.settings.RAMIcon = 0;
   start = cpuMs();
@@ -86,6 +109,8 @@ int main() {
   std::printf("tick with resource icon: %.4f ms CPU\n", plain);
   std::printf("bare memory sample: %.4f ms CPU\n", bare);
   if (plain > 0) std::printf("drawn / resource icon tick: %.2f\n", drawn / plain);
+  std::printf("handle slots after %d drawn ticks: GDI %d, icon %d (0 or near: nothing leaked; a leak grows by the tick count)\n",
+              kTicks, int(gdiAfter) - int(gdiBefore), int(iconAfter) - int(iconBefore));
   std::fflush(stdout);
   DestroyWindow(window.hwnd());
   pump();
