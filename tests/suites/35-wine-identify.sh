@@ -17,6 +17,7 @@ cp -f "$exe" "$dir/"
 wine_up
 "$REPO/tools/wine/provision-vidarix.sh"
 for p in $presets; do
+  rm -f "$dir/VidarixSim.state"
   printf '[Card]\r\nPreset=%s\r\n' "$p" >"$dir/VidarixSim.ini"
   "$REPO/tools/wine/run.sh" 60 "wine-identify-$p" "$dir/wine_identify.exe" "$p"
   log="$TRAY_WINE_LOG/wine-identify-$p.log"
