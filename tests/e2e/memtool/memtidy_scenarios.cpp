@@ -130,3 +130,28 @@ E2E_SCENARIO(g_close_ends_the_program) {
   if (!running()) return (void)e2e::check(false, "Memtidy is running");
   e2e::check(g_session.stop(), "the close command ends Memtidy with exit code 0");
 }
+
+E2E_SCENARIO(h_an_unreadable_folder_is_reported_and_start_up_goes_on) {
+  mte2e::forgetSettings();
+  e2e::regWriteDword(HKEY_CURRENT_USER, mte2e::kSettingsKey, "CurrentDir", 7);
+  Session s;
+  s.process = e2e::launch(mte2e::exePath());
+  HWND box = e2e::waitDialog(s.process.id, "Memtidy", 15000);
+  e2e::check(box != nullptr, "an error box appears");
+  if (box) {
+    e2e::checkEq("Invalid data type for 'CurrentDir'", e2e::text(e2e::control(box, 0xFFFF)), "its text");
+    e2e::screenshot(mte2e::shotName("error-box"));
+    e2e::click(e2e::control(box, IDOK));
+  }
+  s.form = e2e::waitWindow("TForm1", "Memtidy Manager", 5000);
+  s.tray = e2e::waitWindow("TkbTrayIconWindow", nullptr, 5000);
+  e2e::pause(1500);
+  e2e::check(s.form && s.tray, "start-up went on: the window and the tray icon exist");
+  DWORD kept = 0;
+  e2e::regReadDword(HKEY_CURRENT_USER, mte2e::kSettingsKey, "CurrentDir", &kept);
+  e2e::checkEq(7, (long long)kept, "the stored value is left alone");
+  e2e::check(s.form && !IsWindowVisible(s.form), "hidden in the tray as usual");
+  e2e::check(s.showByTrayDoubleClick(), "and reachable from the tray");
+  e2e::check(s.stop(), "it ends normally");
+  mte2e::forgetSettings();
+}
