@@ -2,6 +2,7 @@
 
 #include "tweaker/shell/help_ids.h"
 #include "tweaker/shell/shell_state.h"
+#include "tweaker/shell/win32/window_dc.h"
 #include "tweaker/shell/window_placement.h"
 
 namespace vdx {
@@ -9,10 +10,9 @@ namespace vdx {
 namespace {
 // The screen size as the window's own device context reports it.
 void screenSizeOf(HWND window, int* width, int* height) {
-  HDC dc = GetDC(window);
-  *width = GetDeviceCaps(dc, HORZRES);
-  *height = GetDeviceCaps(dc, VERTRES);
-  ReleaseDC(window, dc);
+  WindowDC dc(window);
+  *width = GetDeviceCaps(dc.get(), HORZRES);
+  *height = GetDeviceCaps(dc.get(), VERTRES);
 }
 
 ULONG_PTR helpTable() {

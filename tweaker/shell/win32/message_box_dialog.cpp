@@ -4,6 +4,7 @@
 
 #include "tweaker/shell/message_box_layout.h"
 #include "tweaker/shell/win32/dialog_utils.h"
+#include "tweaker/shell/win32/window_dc.h"
 
 namespace vdx {
 
@@ -37,19 +38,16 @@ void moveChild(HWND child, const PixelRect& r) { MoveWindow(child, r.left, r.top
 
 // Line widths and height in the text control's own font.
 void measureText(HWND textControl, const std::string& text, std::vector<int>* widths, int* lineHeight) {
-  HDC dc = GetDC(textControl);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(textControl, WM_GETFONT, 0, 0));
-  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
+  WindowDC dc(textControl);
+  SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(textControl, WM_GETFONT, 0, 0)));
+  TEXTMETRICA tm = {};
+  GetTextMetricsA(dc.get(), &tm);
   *lineHeight = tm.tmHeight;
   for (const std::string& line : splitMessageLines(text)) {
     SIZE size = {0, 0};
-    if (!line.empty()) GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &size);
+    if (!line.empty()) GetTextExtentPoint32A(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
     widths->push_back(size.cx);
   }
-  if (old) SelectObject(dc, old);
-  ReleaseDC(textControl, dc);
 }
 
 void initialise(HWND dlg, MessageBoxRequest* req) {
@@ -113,9 +111,8 @@ void drawIcon(HWND dlg, const MessageBoxRequest* req) {
   HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(req->choice.icon));
   if (!icon) return;
   PixelRect mark = childRect(dlg, GetDlgItem(dlg, kMsgBoxIconMarkId));
-  HDC dc = GetDC(dlg);
-  DrawIcon(dc, mark.left, mark.top, icon);
-  ReleaseDC(dlg, dc);
+  WindowDC dc(dlg);
+  DrawIcon(dc.get(), mark.left, mark.top, icon);
 }
 
 INT_PTR CALLBACK messageBoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
