@@ -30,6 +30,8 @@ std::vector<std::string> cardKeys() {
 }  // namespace
 
 Session::Session(const Prefs& prefs) {
+  // Only the running card's key may exist, so "Current" is read from it.
+  for (const std::string& key : cardKeys()) e2e::regDeleteTree(HKEY_LOCAL_MACHINE, key.c_str());
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "ShowAdvanced", onOff(prefs.advanced));
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "TweakRes", onOff(prefs.tweakRes));
