@@ -59,6 +59,7 @@ E2E_SCENARIO(tray_advanced_menu_with_a_submenu_open) {
   if (!s.running()) return;
   HWND menu = openTextures(s, prefs);
   if (!menu) return;
+  e2e::screenshot("vidarix-tray-advanced-textures");
   // Into the AGP submenu, the first item of Textures on an AGP card.
   e2e::keys(menu, {VK_RIGHT});
   e2e::pause(300);
