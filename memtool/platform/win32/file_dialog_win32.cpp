@@ -13,7 +13,8 @@ bool Win32FileDialog::openFile(WindowRef owner, const std::string& filter, std::
   std::vector<char> path(MAX_PATH + 1, '\0');
   fileName.copy(path.data(), path.size() - 1);
   OPENFILENAMEA ofn = {};
-  ofn.lStructSize = 76;  // the Windows 95 size, which every system accepts
+  // The Windows 95 size (76 bytes in a 32-bit program), which every system accepts.
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
   ofn.hwndOwner = reinterpret_cast<HWND>(owner);
   ofn.lpstrFilter = systemForm.c_str();
   ofn.nFilterIndex = 1;

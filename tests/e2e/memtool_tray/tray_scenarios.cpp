@@ -60,7 +60,10 @@ E2E_SCENARIO(tray_menu_clipboard_free_up_and_close) {
 
   // Placement: right edge at the cursor, top raised by one menu height per entry.
   HWND menu = openTrayMenu(s, 900, 700);
-  if (!e2e::check(menu != nullptr, "a right click opens the tray menu")) return;
+  if (!e2e::check(menu != nullptr, "a right click opens the tray menu")) {
+    s.stop();
+    return;
+  }
   RECT r = {};
   GetWindowRect(menu, &r);
   e2e::checkEq(900, r.right, "the menu's right edge is at the cursor");
@@ -76,7 +79,10 @@ E2E_SCENARIO(tray_menu_clipboard_free_up_and_close) {
   // meminfo), writes it and lets it go.
   const long long before = peakMB(s.process.handle);
   menu = openTrayMenu(s, 900, 700);
-  if (!e2e::check(menu != nullptr, "the menu opens again")) return;
+  if (!e2e::check(menu != nullptr, "the menu opens again")) {
+    s.stop();
+    return;
+  }
   chooseFromBottom(menu, kFreeUp3);
   const long long after = peakMB(s.process.handle);
   e2e::check(before >= 0 && after >= before + 20, "a \"Free up\" item ran a recovery of 4 + 20 MB (peak memory grew)",
@@ -84,7 +90,10 @@ E2E_SCENARIO(tray_menu_clipboard_free_up_and_close) {
   e2e::check(IsWindow(s.form) && !IsWindowVisible(s.form), "Memtidy runs on, hidden, after the recovery");
 
   menu = openTrayMenu(s, 900, 700);
-  if (!e2e::check(menu != nullptr, "the menu opens a third time")) return;
+  if (!e2e::check(menu != nullptr, "the menu opens a third time")) {
+    s.stop();
+    return;
+  }
   HWND trayWindow = s.tray;
   chooseFromBottom(menu, kClose);
   DWORD code = 1;
