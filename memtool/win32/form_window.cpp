@@ -101,6 +101,15 @@ void FormWindow::createControls() {
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSheetId)), instance_, nullptr);
   SetPropA(sheet, kControlProcProp,
            reinterpret_cast<HANDLE>(SetWindowLongPtrA(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc))));
+  // Caption labels lie beneath the values and controls they may touch, and
+  // the two captions that span their whole row beneath everything else.
+  auto sink = [&](Ctl id) { SetWindowPos(item(id), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); };
+  for (std::size_t i = 0; i < kFormControlCount; ++i) {
+    const ControlRow& row = kFormControls[i];
+    if (row.kind == CtlKind::Label && row.caption[0] && !(row.style & kStylePassive)) sink(row.id);
+  }
+  sink(Ctl::TimeFree);
+  sink(Ctl::PopMenu);
   // The tabs lie beneath everything else, the sheet just above them.
   SetWindowPos(sheet, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -109,13 +118,14 @@ void FormWindow::createControls() {
 
 HWND FormWindow::createControl(const ControlRow& row) {
   const char* cls = "STATIC";
-  DWORD style = WS_CHILD;
+  // Overlapping controls must not paint over each other.
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD exStyle = 0;
   const char* caption = row.caption;
   switch (row.kind) {
     case CtlKind::Tabs: cls = WC_TABCONTROLA; style |= WS_CLIPSIBLINGS | WS_VISIBLE | WS_TABSTOP; break;
-    case CtlKind::Label: style |= SS_LEFT | SS_NOPREFIX | ((row.style & kStylePassive) ? 0 : SS_NOTIFY); break;
-    case CtlKind::Link: style |= SS_LEFT | SS_NOTIFY | SS_NOPREFIX; break;
+    case CtlKind::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX | ((row.style & kStylePassive) ? 0 : SS_NOTIFY); break;
+    case CtlKind::Link: style |= SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX; break;
     case CtlKind::Image: style |= SS_ICON | SS_NOTIFY; caption = "MAINICON"; break;
     case CtlKind::Slider: cls = TRACKBAR_CLASSA; style |= TBS_HORZ | TBS_NOTICKS | WS_TABSTOP; break;
     case CtlKind::SpinEdit: cls = "EDIT"; style |= ES_LEFT | ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP; exStyle = WS_EX_CLIENTEDGE; break;
@@ -140,7 +150,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
     GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &sz);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    w = sz.cx + 4;
+    w = sz.cx + (row.kind == CtlKind::Link ? 4 : 2);
   }
   HWND c = CreateWindowExA(exStyle, cls, caption, style, x, y, w, h, hwnd_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
