@@ -22,7 +22,7 @@ struct SimCard {
   // PLL registers at power-up: memory clock pair, engine clock pair, and the
   // Savage 2000 post-divider flag.
   uint8_t mclkM = 0x01, mclkN = 0x1C;  // 143.18 MHz
-  uint8_t eclkM = 0x21, eclkN = 0x2F;  // 114.55 MHz
+  uint8_t eclkM = 0x21, eclkN = 0x2F;  // 116.93 MHz
   uint8_t postDividerFlag = 0xF9;
   uint16_t biosVersion[9] = {0x1, 0x2, 0x5, 0x0, 0x1, 0x0, 0x0, 0x0, 0x0};
   uint16_t biosDate[4] = {0x9, 0x23, 0x1999, 0x0};
