@@ -172,10 +172,13 @@ HWND FormWindow::createControl(const ControlRow& row) {
       pageOrigin_.y = page.top;
       break;
     }
-    case CtlKind::Slider:
-      SendMessageA(c, TBM_SETLINESIZE, 0, kSliderKeyStep);
-      SendMessageA(c, TBM_SETPAGESIZE, 0, kSliderKeyStep);
+    case CtlKind::Slider: {
+      // The memory sliders move by 10 with the keys; the cache sliders by 1.
+      const int step = (row.id == Ctl::RxSlider1 || row.id == Ctl::RxSlider2) ? kSliderKeyStep : 1;
+      SendMessageA(c, TBM_SETLINESIZE, 0, step);
+      SendMessageA(c, TBM_SETPAGESIZE, 0, step);
       break;
+    }
     case CtlKind::SpinEdit: {
       HWND arrows = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, 0,
                                     hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(row.id) + kSpinArrowsOffset)),
