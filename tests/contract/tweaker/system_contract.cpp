@@ -19,6 +19,15 @@ TEST(SystemContract, FileWithoutVersionResourceGivesFalseAndEmptyText) {
   }
 }
 
+TEST(SystemContract, SystemLibraryHasAFileVersionText) {
+  auto sys = contract::makeSystem();
+  std::string text;
+  ASSERT_TRUE(sys->fileVersionText(sys->systemDirectory() + "\\kernel32.dll", &text));
+  ASSERT_FALSE(text.empty());
+  EXPECT_TRUE(text[0] >= '0' && text[0] <= '9') << text;
+  EXPECT_EQ(text.find('\0'), std::string::npos);
+}
+
 TEST(SystemContract, DirectoriesHaveNoTrailingBackslash) {
   auto sys = contract::makeSystem();
   for (const std::string& d : {sys->systemDirectory(), sys->windowsDirectory(), sys->programDirectory()}) {

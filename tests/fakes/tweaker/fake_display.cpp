@@ -55,6 +55,8 @@ long FakeDisplay::changeMode(const DisplayMode& mode, uint32_t fields, uint32_t 
   for (const DisplayMode& m : modes_)
     if (m.width == wanted.width && m.height == wanted.height && m.bitsPerPixel == wanted.bitsPerPixel)
       result = kDispChangeSuccessful;
+  if (requireFull_ && (fields & (kDmPelsWidth | kDmPelsHeight)) != (kDmPelsWidth | kDmPelsHeight))
+    result = kDispChangeBadMode;
   if (forced_) result = forcedResult_;
   change.result = result;
   changes_.push_back(change);

@@ -47,6 +47,8 @@ class FakeDisplay : public Display {
     forced_ = true;
     forcedResult_ = result;
   }
+  // Wine's way: a record without width and height answers DISP_CHANGE_BADMODE.
+  void setRequireFullModeRecord(bool on) { requireFull_ = on; }
   // Called after a change took effect, like WM_DISPLAYCHANGE.
   void setOnModeChanged(std::function<void(const DisplayMode&)> f) { onChanged_ = std::move(f); }
 
@@ -61,6 +63,7 @@ class FakeDisplay : public Display {
   EscapeHandler handler_;
   std::vector<DisplayMode> modes_;
   DisplayMode current_;
+  bool requireFull_ = false;
   bool forced_ = false;
   long forcedResult_ = 0;
   std::function<void(const DisplayMode&)> onChanged_;

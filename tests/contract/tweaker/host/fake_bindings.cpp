@@ -16,7 +16,11 @@ std::unique_ptr<Registry> makeRegistry() {
   return reg;
 }
 std::unique_ptr<ProfileFile> makeProfile() { return std::make_unique<FakeProfile>(); }
-std::unique_ptr<SystemServices> makeSystem() { return std::make_unique<FakeSystem>(); }
+std::unique_ptr<SystemServices> makeSystem() {
+  auto sys = std::make_unique<FakeSystem>();
+  sys->setFileVersion(sys->systemDir + "\\KERNEL32.DLL", "4.10.2222");
+  return sys;
+}
 std::unique_ptr<Display> makeDisplay() { return std::make_unique<FakeDisplay>(); }
 std::string scratchIniPath(const std::string& name) { return "C:\\WINDOWS\\TEMP\\" + name; }
 void removeScratchFile(const std::string&) {}
