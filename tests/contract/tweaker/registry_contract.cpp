@@ -139,5 +139,18 @@ TEST_F(RegistryContract, FlushSucceedsOnAnOpenKeyAndOtherRootsWork) {
   EXPECT_TRUE(lm.open(*reg, RegRoot::LocalMachine, "Software"));
 }
 
+TEST_F(RegistryContract, OverLongNames) {
+  RegKey k;
+  ASSERT_TRUE(k.create(*reg, RegRoot::CurrentUser, kBase));
+  RegKey tooLong;
+  EXPECT_FALSE(tooLong.create(*reg, RegRoot::CurrentUser, std::string(kBase) + "\\" + std::string(300, 'k')))
+      << "a key name is at most 255 characters";
+  const std::string longValue(300, 'v');
+  EXPECT_TRUE(reg->setValue(k.handle(), longValue, kRegSz, "x", 2));
+  std::string name;
+  ASSERT_TRUE(reg->enumValue(k.handle(), 0, &name));
+  EXPECT_EQ(name, longValue);
+}
+
 }  // namespace
 }  // namespace vdx

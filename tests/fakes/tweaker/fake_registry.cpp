@@ -29,6 +29,15 @@ std::vector<std::string> splitPath(const std::string& path) {
   return parts;
 }
 
+// Windows refuses key names longer than this.
+constexpr std::size_t kMaxKeyName = 255;
+
+bool namesFit(const std::vector<std::string>& parts) {
+  for (const std::string& p : parts)
+    if (p.size() > kMaxKeyName) return false;
+  return true;
+}
+
 }  // namespace
 
 struct FakeRegistry::Node {
@@ -77,6 +86,7 @@ FakeRegistry::Node* FakeRegistry::walk(RegRoot root, const std::string& path, bo
   auto it = roots_.find(root);
   if (it == roots_.end()) return nullptr;
   Node* n = it->second.get();
+  if (!namesFit(splitPath(path))) return nullptr;
   for (const std::string& part : splitPath(path)) {
     auto c = n->children.find(lower(part));
     if (c == n->children.end()) {
@@ -180,7 +190,7 @@ bool FakeRegistry::enumValue(RegKeyHandle key, uint32_t index, std::string* name
 
 bool FakeRegistry::createSubKey(RegKeyHandle key, const std::string& name) {
   Node* n = node(key);
-  if (!n || splitPath(name).empty()) return false;
+  if (!n || splitPath(name).empty() || !namesFit(splitPath(name))) return false;
   for (const std::string& part : splitPath(name)) {
     auto c = n->children.find(lower(part));
     if (c == n->children.end()) {
@@ -221,7 +231,8 @@ bool FakeRegistry::keyExists(RegRoot root, const std::string& path) const { retu
 
 void FakeRegistry::setRaw(RegRoot root, const std::string& path, const std::string& name, uint32_t type,
                           const std::vector<uint8_t>& bytes) {
-  addValue(walk(root, path, true), name, type, bytes);
+  Node* n = walk(root, path, true);
+  if (n) addValue(n, name, type, bytes);
 }
 
 void FakeRegistry::setString(RegRoot root, const std::string& path, const std::string& name,
