@@ -58,7 +58,7 @@ const ControlRow kFormControls[] = {
     {Ctl::Label38, "Label38", CtlKind::Label, 3, kPromoLine1, 72, 56, 0, 13, 0},
     {Ctl::Label40, "Label40", CtlKind::Label, 3, kPromoLine2, 72, 72, 0, 13, 0},
     {Ctl::Label41, "Label41", CtlKind::Label, 3, kPromoLine3, 72, 88, 0, 13, 0},
-    {Ctl::Image1, "Image1", CtlKind::Image, 3, "", 16, 24, 32, 32, 0},
+    {Ctl::Image1, "Image1", CtlKind::Image, 3, kPromoImage, 16, 24, 32, 32, 0},
     {Ctl::Label39, "Label39", CtlKind::Link, 3, kPromoLinkCaption, 72, 120, 0, 13,
      kStyleNavy | kStyleUnderline},
 

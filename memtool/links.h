@@ -28,6 +28,7 @@ inline constexpr char kPromoLine1[] = "Driver, OpenGL and MiniGL options from on
 inline constexpr char kPromoLine2[] = "named schemes, safe memory and engine clocks,";
 inline constexpr char kPromoLine3[] = "refresh rates, gamma and TV, LCD and CRT outputs.";
 inline constexpr char kPromoLinkCaption[] = "www.tessaly.example/vidarix";
+inline constexpr char kPromoImage[] = "VIDARIXICON";  // icon resource
 
 // The address a clickable control opens, or nothing.
 std::optional<std::string> linkAddressFor(Ctl control);

@@ -126,7 +126,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
     case CtlKind::Tabs: cls = WC_TABCONTROLA; style |= WS_CLIPSIBLINGS | WS_VISIBLE | WS_TABSTOP; break;
     case CtlKind::Label: style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX | ((row.style & kStylePassive) ? 0 : SS_NOTIFY); break;
     case CtlKind::Link: style |= SS_LEFTNOWORDWRAP | SS_NOTIFY | SS_NOPREFIX; break;
-    case CtlKind::Image: style |= SS_ICON | SS_NOTIFY; caption = "MAINICON"; break;
+    case CtlKind::Image: style |= SS_ICON | SS_NOTIFY; caption = row.caption[0] ? row.caption : "MAINICON"; break;
     case CtlKind::Slider: cls = TRACKBAR_CLASSA; style |= TBS_HORZ | TBS_NOTICKS | WS_TABSTOP; break;
     case CtlKind::SpinEdit: cls = "EDIT"; style |= ES_LEFT | ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP; exStyle = WS_EX_CLIENTEDGE; break;
     case CtlKind::CheckBox: cls = "BUTTON"; style |= BS_AUTOCHECKBOX | WS_TABSTOP; break;
@@ -194,7 +194,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
                    reinterpret_cast<LPARAM>(LoadImageA(instance_, "FOLDERICON", IMAGE_ICON, 16, 16, 0)));
       break;
     case CtlKind::Image:
-      SendMessageA(c, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(instance_, "MAINICON")), 0);
+      SendMessageA(c, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(instance_, caption)), 0);
       break;
     default:
       break;
