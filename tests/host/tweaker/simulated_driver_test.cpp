@@ -148,5 +148,32 @@ TEST_F(SimDriverTest, MalformedRecordsAreRefusedWithoutTouchingPastBuffers) {
   EXPECT_EQ(d.escape(8, in, 4, nullptr, 0), 0);
 }
 
+TEST_F(SimDriverTest, AnyRecordOfAnySizeStaysInsideItsBuffers) {
+  use("SavageMX-Toshiba");
+  uint32_t seed = 12345;
+  auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<uint8_t>(seed >> 16);
+  };
+  for (int escape : {8, 0x3000, 0x3002}) {
+    for (uint32_t function = 0; function < 128; ++function) {
+      for (std::size_t inSize = 0; inSize <= 24; inSize += 4) {
+        for (std::size_t outSize : {0u, 2u, 5u, 8u, 17u, 20u}) {
+          // Exactly sized heap buffers, so ASan reports a single byte too far.
+          std::vector<uint8_t> in(inSize);
+          for (uint8_t& b : in) b = next();
+          if (inSize >= 4) putU32(in.data(), function);
+          std::vector<uint8_t> out(outSize);
+          driver->escape(escape, inSize ? in.data() : nullptr, inSize, outSize ? out.data() : nullptr, outSize);
+        }
+      }
+    }
+  }
+  std::vector<uint8_t> table(1032, 0xFF);
+  putU32(table.data(), 1);
+  EXPECT_EQ(driver->escape(0x3002, table.data(), table.size(), nullptr, 0), 1);
+  EXPECT_EQ(driver->state().gamma[0], 0x00FFFFFFu) << "only 24 bits of a gamma word are kept";
+}
+
 }  // namespace
 }  // namespace vdx
