@@ -1,6 +1,7 @@
 // The tray menu on the real program: basic and advanced menus on screen, and
 // option commands chosen by keys that land in the registry.
 #include <string>
+#include <vector>
 
 #include "tests/e2e/common/driver.h"
 #include "tests/e2e/tweaker/tray_session.h"
@@ -164,4 +165,66 @@ E2E_SCENARIO(tray_default_scheme_restores_the_defaults) {
   for (const std::string& current : tray::currentSchemeNames()) {
     e2e::checkEq("(Default)", current, "\"Current\" names the defaults");
   }
+}
+
+namespace {
+
+// Depths announced by WM_DISPLAYCHANGE to a window of the driver.
+std::vector<int> g_depthsSeen;
+
+LRESULT CALLBACK watchProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_DISPLAYCHANGE) g_depthsSeen.push_back(static_cast<int>(wParam));
+  return DefWindowProcA(w, msg, wParam, lParam);
+}
+
+HWND displayWatcher() {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = watchProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "TrayDisplayWatch";
+  RegisterClassA(&wc);
+  return CreateWindowExA(0, "TrayDisplayWatch", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+void pump(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  MSG m;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    Sleep(10);
+  }
+}
+
+}  // namespace
+
+E2E_SCENARIO(tray_texture_mode_yes_resets_the_display) {
+  tray::Prefs prefs;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  HWND watcher = displayWatcher();
+  g_depthsSeen.clear();
+  HWND menu = openTextures(s, prefs);
+  if (!menu) return;
+  down(menu, 1);  // "AutoAGP (aa)"
+  e2e::keys(menu, {VK_RETURN});
+  HWND box = s.waitBox();
+  if (!e2e::check(box != nullptr, "the question comes")) return;
+  // Pressed by message, so this thread can keep answering the broadcasts.
+  PostMessageA(box, WM_COMMAND, 6, 0);
+  pump(3000);
+  e2e::checkEq("On", tray::setting("AA"), "AutoAGP written");
+  e2e::checkEq(2, static_cast<long long>(g_depthsSeen.size()), "the display switched away and back");
+  if (g_depthsSeen.size() == 2) {
+    e2e::check(g_depthsSeen[0] != g_depthsSeen[1], "first to another depth, then back",
+               std::to_string(g_depthsSeen[0]) + " then " + std::to_string(g_depthsSeen[1]));
+  }
+
+  // Back to "By App", without a reset.
+  menu = openTextures(s, prefs);
+  if (!menu) return;
+  down(menu, 3);
+  e2e::keys(menu, {VK_RETURN});
+  box = s.waitBox();
+  if (box) s.press(box, 7);
+  DestroyWindow(watcher);
 }
