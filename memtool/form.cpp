@@ -1,5 +1,6 @@
 #include "memtool/form.h"
 
+#include "memtool/description.h"
 #include "memtool/form_layout.h"
 #include "memtool/memory_figures.h"
 #include "memtool/platform/system.h"
@@ -113,9 +114,8 @@ void TForm1::Button3Click() {
 
 void TForm1::PageControl1Change() {
   int tab = surface_.selectedTab();
-  surface_.setText(Ctl::Label8,
-                   tab == kTabCache && OSName == "WinNT" ? "This feature is not supported in NT." : "");
-  setDescriptionVisible(tab != kTabAbout);
+  surface_.setText(Ctl::Label8, pageChangeFirstLine(tab, OSName == "WinNT"));
+  setDescriptionVisible(descriptionBoxVisible(tab));
 }
 
 void TForm1::setDescriptionVisible(bool on) {

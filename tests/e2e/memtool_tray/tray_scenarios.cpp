@@ -15,6 +15,7 @@ namespace {
 
 // Entries counted from the bottom of the menu.
 constexpr int kClose = 1;
+constexpr int kOpen = 2;
 constexpr int kFreeUp3 = 3;
 constexpr int kClearClipboard = 6;
 constexpr int kEntries = 12;
@@ -88,6 +89,16 @@ E2E_SCENARIO(tray_menu_clipboard_free_up_and_close) {
   e2e::check(before >= 0 && after >= before + 20, "a \"Free up\" item ran a recovery of 4 + 20 MB (peak memory grew)",
              std::to_string(before) + " MB -> " + std::to_string(after) + " MB");
   e2e::check(IsWindow(s.form) && !IsWindowVisible(s.form), "Memtidy runs on, hidden, after the recovery");
+
+  menu = openTrayMenu(s, 900, 700);
+  if (!e2e::check(menu != nullptr, "the menu opens for Open")) {
+    s.stop();
+    return;
+  }
+  chooseFromBottom(menu, kOpen);
+  e2e::check(e2e::waitVisible(s.form, 5000), "\"&Open Memtidy \" shows the window");
+  e2e::checkEq(mt::kTabMemtidy, s.selectedTab(), "on the first tab");
+  e2e::check(s.minimise(), "minimising hides it again");
 
   menu = openTrayMenu(s, 900, 700);
   if (!e2e::check(menu != nullptr, "the menu opens a third time")) {
