@@ -89,5 +89,12 @@ TEST_F(ProfileContract, HandEditedFilesWithGarbageReadSafely) {
   EXPECT_EQ(ini->sections(path), (std::vector<std::string>{"S", "T", "S"}));
 }
 
+TEST_F(ProfileContract, OverLongLinesAreCutNotOverrun) {
+  const std::string huge(40000, 'z');
+  contract::writeScratchFile(*ini, path, "[S]\r\nbig=" + huge + "\r\n" + huge + "=v\r\nafter=1\r\n");
+  EXPECT_EQ(ini->readString(path, "S", "big", "", 256), std::string(255, 'z'));
+  EXPECT_EQ(ini->readString(path, "S", "after", "", 256), "1");
+}
+
 }  // namespace
 }  // namespace vdx
