@@ -64,7 +64,7 @@ void mxToshiba(SimCard& c) {
   c.subsystemId = 0x0001;
   c.mclkM = 0x21;
   c.mclkN = 0x28;
-  c.supportedDisplays = 0x07;  // CRT, LCD, TV
+  c.supportedDisplays = 0x0F;  // CRT, LCD, TV, DuoView
   c.activeDisplays = 0x02;
   c.connectedDisplays = 0x03;
   c.panelWidth = 1024;
