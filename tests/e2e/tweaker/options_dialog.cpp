@@ -12,7 +12,7 @@ const char kDriverKey[] = "Display\\Settings";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const int kOptionsCommand = 30008;
 
-std::string vidarixExe() { return e2e::option("vidarix", "Vidarix-sim.exe"); }
+std::string vidarixExe() { return e2e::option("exe", "Vidarix-sim.exe"); }
 
 std::string programValue(const char* name) {
   std::string v;
