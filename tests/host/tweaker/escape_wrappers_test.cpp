@@ -29,6 +29,12 @@ class EscapeTest : public ::testing::Test {
       return result;
     });
   }
+  // The flag is process-wide: leave it clear, as a fresh start has it.
+  void TearDown() override {
+    fp.install();
+    fp.display.setEscapeHandler(nullptr);
+    QueryDriverEscapes();
+  }
   FakePlatform fp;
 };
 

@@ -23,6 +23,12 @@ class SimDriverTest : public ::testing::Test {
     installPlatform(p);
     ASSERT_TRUE(QueryDriverEscapes());
   }
+  // The flag is process-wide: leave it clear, as a fresh start has it.
+  void TearDown() override {
+    fp.install();
+    fp.display.setEscapeHandler(nullptr);
+    QueryDriverEscapes();
+  }
   FakePlatform fp;
   std::unique_ptr<SimulatedDriver> driver;
   std::unique_ptr<SimulatedDisplay> display;
