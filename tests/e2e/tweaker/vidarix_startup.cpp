@@ -225,3 +225,47 @@ E2E_SCENARIO(vidarix_h_shift_at_start_logs_and_keeps_clocks) {
   e2e::check(entries > 0 && text, "it says the clock was not set because of SHIFT", section);
   endFirst();
 }
+
+namespace {
+// The card key of the running card: the program key's subkey named after
+// the device id ("8a22_..." for the default Savage4).
+std::string cardKeyPath(const char* devicePrefix) {
+  HKEY k = nullptr;
+  std::string found;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &k) != ERROR_SUCCESS) return found;
+  char name[256];
+  for (DWORD i = 0; RegEnumKeyA(k, i, name, sizeof name) == ERROR_SUCCESS; ++i)
+    if (strncmp(name, devicePrefix, strlen(devicePrefix)) == 0) found = std::string(kProgramKey) + "\\" + name;
+  RegCloseKey(k);
+  return found;
+}
+}  // namespace
+
+E2E_SCENARIO(vidarix_i_driver_update_resets_the_scheme_name) {
+  selectCard("Savage4");
+  const std::string card = cardKeyPath("8a22_");
+  if (!e2e::check(!card.empty(), "the Savage4's card key exists from the earlier starts")) return;
+  std::string installed;
+  e2e::regReadString(HKEY_LOCAL_MACHINE, card.c_str(), "LastDrv", &installed);
+  e2e::check(!installed.empty(), "the installed driver's version was remembered", installed);
+  // Pretend the last start saw another driver.
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, card.c_str(), "LastDrv", "4.10.01.0000-1.00.00");
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, card.c_str(), "Current", "Fast");
+  g_first = e2e::launch(exePath());
+  e2e::check(mainWindow(10000) != nullptr, "Vidarix starts");
+  e2e::pause(500);
+  std::string current, last;
+  e2e::regReadString(HKEY_LOCAL_MACHINE, card.c_str(), "Current", &current);
+  e2e::regReadString(HKEY_LOCAL_MACHINE, card.c_str(), "LastDrv", &last);
+  e2e::checkEq("(Default)", current, "a new driver resets the scheme name");
+  e2e::checkEq(installed, last, "and its version is remembered");
+  endFirst();
+  // The same driver again: nothing is written.
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, card.c_str(), "Current", "Fast");
+  g_first = e2e::launch(exePath());
+  e2e::check(mainWindow(10000) != nullptr, "Vidarix starts again");
+  e2e::pause(500);
+  e2e::regReadString(HKEY_LOCAL_MACHINE, card.c_str(), "Current", &current);
+  e2e::checkEq("Fast", current, "the same driver keeps the scheme name");
+  endFirst();
+}
