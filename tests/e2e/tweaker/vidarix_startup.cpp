@@ -269,3 +269,22 @@ E2E_SCENARIO(vidarix_i_driver_update_resets_the_scheme_name) {
   e2e::checkEq("Fast", current, "the same driver keeps the scheme name");
   endFirst();
 }
+
+E2E_SCENARIO(vidarix_j_end_of_session_clears_the_crash_guard) {
+  selectCard("Savage4");
+  const std::string card = cardKeyPath("8a22_");
+  g_first = e2e::launch(exePath());
+  HWND w = mainWindow(10000);
+  if (!e2e::check(w != nullptr && !card.empty(), "Vidarix runs on the Savage4")) return;
+  e2e::pause(500);
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, card.c_str(), "Overclocked", "On");
+  DWORD_PTR r = 0;
+  SendMessageTimeoutA(w, WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 5000, &r);
+  std::string mark;
+  e2e::regReadString(HKEY_LOCAL_MACHINE, card.c_str(), "Overclocked", &mark);
+  e2e::checkEq("On", mark, "a cancelled end of session changes nothing");
+  SendMessageTimeoutA(w, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &r);
+  e2e::regReadString(HKEY_LOCAL_MACHINE, card.c_str(), "Overclocked", &mark);
+  e2e::checkEq("off", mark, "the real end of the session clears the crash-guard mark");
+  endFirst();
+}
