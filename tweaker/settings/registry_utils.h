@@ -1,4 +1,4 @@
-// Small registry helpers every part of the tweaker uses: keys created on
+// Small registry helpers the whole tweaker uses: keys created on
 // demand, switches stored as "On"/"off", strings, DWORDs, and the rule that
 // a driver value equal to its default is deleted rather than written.
 // Every read applies a fixed buffer limit, whatever the stored value holds.
