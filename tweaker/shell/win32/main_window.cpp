@@ -81,13 +81,14 @@ HINSTANCE programInstance() { return g_instance; }
 HWND mainWindow() { return g_mainWindow; }
 UINT trayCallbackMessage() { return g_trayMessage; }
 
-bool registerMainWindowClass(HINSTANCE instance) {
-  g_instance = instance;
+void keepProgramInstance(HINSTANCE instance) { g_instance = instance; }
+
+bool registerMainWindowClass() {
   WNDCLASSA wc = {};
   wc.style = 0x4000;  // CS_GLOBALCLASS
   wc.lpfnWndProc = mainWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VIDARIX));
+  wc.hInstance = g_instance;
+  wc.hIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_VIDARIX));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
   wc.lpszClassName = kMainWindowClass;

@@ -10,8 +10,10 @@ HWND mainWindow();
 // The registered tray callback message ("VDXRM_MSG").
 UINT trayCallbackMessage();
 
-// Keeps the instance and registers the window class; false on failure.
-bool registerMainWindowClass(HINSTANCE instance);
+// Kept from the entry point for loading resources and dialogs.
+void keepProgramInstance(HINSTANCE instance);
+// Registers the window class; false on failure.
+bool registerMainWindowClass();
 // Registers the tray message and creates the window, which runs the
 // start-up sequence before this returns; false on failure.
 bool createMainWindow();

@@ -31,6 +31,7 @@ bool chipSupported() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   vdx::installProgramPlatform();
+  vdx::keepProgramInstance(instance);
   static vdx::Win32MessageBoxPresenter messageBoxes(instance);
   vdx::installMessageBoxPresenter(&messageBoxes);
 
@@ -40,7 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
   if (FindWindowA(vdx::kMainWindowClass, nullptr)) return 0;
   if (!chipSupported() && startSwitch != vdx::StartSwitch::IgnoreChip) return 0;
-  if (!vdx::registerMainWindowClass(instance)) return 0;
+  if (!vdx::registerMainWindowClass()) return 0;
   if (GetAsyncKeyState(VK_SHIFT) & 0x8000) vdx::clockState().clocksAllowed = false;
   if (!vdx::createMainWindow()) return 0;
 
