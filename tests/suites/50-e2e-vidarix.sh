@@ -16,7 +16,10 @@ wine_up
 provision="$REPO/tools/wine/provision-vidarix.sh"
 [ -x "$provision" ] && "$provision" >"$BUILD/test-logs/provision-vidarix.log" 2>&1
 "$REPO/tools/wine/winver.sh" Vidarix-sim.exe win98
-run_e2e "$driver" --exe="$(winepath_of "$exe")" --msgbox="$(winepath_of "$bin/msgbox_show.exe")"
+# The simulated card starts at its power-up clocks, as after a restart.
+rm -f "$bin/VidarixSim.state"
+run_e2e "$driver" --exe="$(winepath_of "$exe")" --vidarix="$(winepath_of "$exe")" \
+  --msgbox="$(winepath_of "$bin/msgbox_show.exe")"
 # A Vidarix left behind by a failed run must not meet the next suite.
 "$REPO/tools/wine/run.sh" 20 taskkill-vidarix taskkill /f /im Vidarix-sim.exe >/dev/null 2>&1
 wine_down
