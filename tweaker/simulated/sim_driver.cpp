@@ -194,6 +194,41 @@ const DriverRow kDriverTable[] = {
 // Operations whose record may carry one further parameter.
 bool acceptsLonger(DriverFunction f) { return f == DriverFunction::DRV_SET_TV_SIZE; }
 
+// The kept scalar values, in the order of the saved text.
+uint32_t SimDriverState::*const kKeptFields[] = {
+    &SimDriverState::activeDisplays, &SimDriverState::horzExpansion, &SimDriverState::vertExpansion,
+    &SimDriverState::flickerOn,      &SimDriverState::flickerLevel,  &SimDriverState::tvPort,
+    &SimDriverState::tvHorzPos,      &SimDriverState::tvVertPos,     &SimDriverState::tvStandard,
+    &SimDriverState::tvContrast,     &SimDriverState::tvColour,      &SimDriverState::tvTint,
+    &SimDriverState::tvBrightness,   &SimDriverState::tvHorzSize,    &SimDriverState::tvVertSize,
+    &SimDriverState::tvLockRatio,    &SimDriverState::gammaCommits,
+};
+constexpr std::size_t kKeptCount = sizeof kKeptFields / sizeof kKeptFields[0];
+
+void appendWord(std::string& out, uint32_t v) {
+  static const char kHex[] = "0123456789ABCDEF";
+  for (int shift = 28; shift >= 0; shift -= 4) out += kHex[(v >> shift) & 15];
+}
+
+bool parseWord(const std::string& text, std::size_t at, uint32_t* v) {
+  if (at + 8 > text.size()) return false;
+  uint32_t r = 0;
+  for (std::size_t i = at; i < at + 8; ++i) {
+    const char c = text[i];
+    int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    if (d < 0) return false;
+    r = r << 4 | static_cast<uint32_t>(d);
+  }
+  *v = r;
+  return true;
+}
+
+std::string cardTag(const SimCard& c) {
+  std::string tag;
+  appendWord(tag, static_cast<uint32_t>(c.deviceId) << 16 | c.subsystemId);
+  return tag + ":";
+}
+
 constexpr std::size_t kMaxParams = 4;
 constexpr std::size_t kMaxReply = 18;
 
@@ -211,7 +246,37 @@ SimulatedDriver::SimulatedDriver(const SimCard& card) : card_(card) {
   for (uint32_t i = 0; i < 256; ++i) state_.gamma[i] = i << 16 | i << 8 | i;
 }
 
+std::string SimulatedDriver::saveState() const {
+  std::string out = cardTag(card_);
+  for (uint32_t SimDriverState::*f : kKeptFields) appendWord(out, state_.*f);
+  for (uint32_t g : state_.gamma) appendWord(out, g);
+  return out;
+}
+
+bool SimulatedDriver::loadState(const std::string& text) {
+  const std::string tag = cardTag(card_);
+  if (text.size() != tag.size() + 8 * (kKeptCount + 256) || text.compare(0, tag.size(), tag) != 0) return false;
+  SimDriverState loaded;
+  std::size_t at = tag.size();
+  for (uint32_t SimDriverState::*f : kKeptFields) {
+    if (!parseWord(text, at, &(loaded.*f))) return false;
+    at += 8;
+  }
+  for (uint32_t& g : loaded.gamma) {
+    if (!parseWord(text, at, &g)) return false;
+    at += 8;
+  }
+  state_ = loaded;
+  return true;
+}
+
 int SimulatedDriver::escape(int code, const void* in, std::size_t inSize, void* out, std::size_t outSize) {
+  const int result = dispatch(code, in, inSize, out, outSize);
+  if (onCall_) onCall_();
+  return result;
+}
+
+int SimulatedDriver::dispatch(int code, const void* in, std::size_t inSize, void* out, std::size_t outSize) {
   const uint8_t* input = static_cast<const uint8_t*>(in);
   uint8_t* output = static_cast<uint8_t*>(out);
   if (!input) inSize = 0;

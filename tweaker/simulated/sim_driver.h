@@ -5,6 +5,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "tweaker/simulated/sim_card.h"
 
@@ -42,12 +44,21 @@ class SimulatedDriver {
   const SimCard& card() const { return card_; }
   SimDriverState& state() { return state_; }
 
+  // Called after every escape (the program keeps the driver's values on disk).
+  void setOnCall(std::function<void()> f) { onCall_ = std::move(f); }
+  // The kept values as one line of text, and back; a text for another card
+  // or a damaged one is refused and nothing changes.
+  std::string saveState() const;
+  bool loadState(const std::string& text);
+
  private:
+  int dispatch(int code, const void* in, std::size_t inSize, void* out, std::size_t outSize);
   int driverCall(const uint8_t* in, std::size_t inSize, uint8_t* out, std::size_t outSize);
   int gammaCall(const uint8_t* in, std::size_t inSize, uint8_t* out, std::size_t outSize);
 
   SimCard card_;
   SimDriverState state_;
+  std::function<void()> onCall_;
 };
 
 }  // namespace vdx

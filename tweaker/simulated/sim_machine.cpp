@@ -7,6 +7,7 @@ namespace vdx {
 namespace {
 const char* const kChip = "Chip";
 const char* const kRegisters = "Registers";
+const char* const kDriver = "Driver";
 constexpr std::size_t kMaxStateText = 4096;
 }  // namespace
 
@@ -23,9 +24,20 @@ SimulatedMachine::SimulatedMachine(ProfileFile& files, const std::string& dir, M
   } else {
     lastSaved_ = files_.readString(statePath_, kChip, kRegisters, "", kMaxStateText);
     resumed_ = chip_->loadState(lastSaved_);
+    // The driver's values belong to the same machine: they go with the registers.
+    lastDriverSaved_ = files_.readString(statePath_, kChip, kDriver, "", kMaxStateText);
+    if (!resumed_ || !driver_->loadState(lastDriverSaved_)) lastDriverSaved_.clear();
   }
   if (!resumed_) saveState();
+  saveDriverState();
   chip_->setOnWrite([this] { saveState(); });
+  driver_->setOnCall([this] { saveDriverState(); });
+}
+
+void SimulatedMachine::saveDriverState() {
+  std::string state = driver_->saveState();
+  if (state == lastDriverSaved_) return;
+  if (files_.writeString(statePath_, kChip, kDriver, state)) lastDriverSaved_ = state;
 }
 
 void SimulatedMachine::saveState() {

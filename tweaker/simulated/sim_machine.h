@@ -1,6 +1,6 @@
 // The whole simulated adapter of Vidarix-sim.exe: the card from its INI, the
-// chip (its registers kept in a state file between runs until the machine is
-// reset) and the driver.
+// chip and the driver (their registers and values kept in a state file
+// between runs until the machine is reset).
 #pragma once
 #include <memory>
 #include <string>
@@ -26,12 +26,14 @@ class SimulatedMachine {
 
  private:
   void saveState();
+  void saveDriverState();
 
   ProfileFile& files_;
   std::string statePath_;
   std::unique_ptr<SavageChip> chip_;
   std::unique_ptr<SimulatedDriver> driver_;
   std::string lastSaved_;
+  std::string lastDriverSaved_;
   bool resumed_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "tests/fakes/tweaker/fake_clock.h"
 #include "tests/fakes/tweaker/fake_profile.h"
 #include "tweaker/simulated/sim_card_ini.h"
+#include "tweaker/display/escape_record.h"
 #include "tweaker/simulated/sim_machine.h"
 
 namespace vdx {
@@ -74,6 +75,31 @@ TEST(SimulatedMachine, RegistersPersistUntilTheMachineIsReset) {
   files.writeString("C:\\Sim\\VidarixSim.state", "Chip", "Registers", "corrupt");
   SimulatedMachine m(files, kDir, clock);
   EXPECT_FALSE(m.resumed());
+}
+
+TEST(SimulatedMachine, DriverValuesPersistWithTheRegisters) {
+  FakeProfile files;
+  FakeClock clock;
+  uint8_t in[1032] = {};
+  {
+    SimulatedMachine m(files, kDir, clock);
+    putU32(in, 35);  // DRV_SET_TV_STANDARD
+    putU32(in + 4, 9);
+    ASSERT_EQ(m.driver().escape(0x3000, in, 8, nullptr, 0), 1);
+    putU32(in, 1);  // GAMMA_SET_RAMP, table of zeros
+    ASSERT_EQ(m.driver().escape(0x3002, in, sizeof in, nullptr, 0), 1);
+  }
+  {
+    SimulatedMachine m(files, kDir, clock);
+    EXPECT_EQ(m.driver().state().tvStandard, 9u);
+    EXPECT_EQ(m.driver().state().gamma[200], 0u);
+  }
+  files.writeString(kIni, "Machine", "Reset", "1");
+  SimulatedMachine m(files, kDir, clock);
+  EXPECT_EQ(m.driver().state().tvStandard, 1u);
+  EXPECT_EQ(m.driver().state().gamma[200], 0x00C8C8C8u);
+  EXPECT_FALSE(m.driver().loadState(m.driver().saveState().substr(1)));
+  EXPECT_FALSE(m.driver().loadState(std::string(m.driver().saveState().size(), 'G')));
 }
 
 }  // namespace
