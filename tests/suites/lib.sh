@@ -6,18 +6,21 @@ case $BUILD in /*) ;; *) BUILD=$REPO/$BUILD ;; esac
 SUITE_PASSED=0
 SUITE_FAILED=0
 
-# gtest_count LOGFILE: adds a GoogleTest program's totals; a program that
-# died before its summary counts as one failure.
+# gtest_count LOGFILE: adds a GoogleTest program's totals. Failures are what
+# ran less what passed or was skipped (--gtest_brief prints no failure count);
+# a program that died before its summary counts as one failure.
 gtest_count() {
-  local p f
+  local ran p s
+  ran=$(grep -E '^\[==========\] [0-9]+ tests? from .* ran' "$1" | tail -n 1 | grep -oE '[0-9]+' | head -n 1)
   p=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$1" | tail -n 1 | grep -oE '[0-9]+' | head -n 1)
-  f=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$1" | tail -n 1 | grep -oE '[0-9]+' | head -n 1)
-  if [ -z "$p$f" ]; then
+  s=$(grep -E '^\[  SKIPPED \] [0-9]+ test' "$1" | tail -n 1 | grep -oE '[0-9]+' | head -n 1)
+  if [ -z "$ran" ]; then
     echo "  (no GoogleTest summary in $1: counted as one failure)"
     SUITE_FAILED=$((SUITE_FAILED + 1)); return
   fi
-  SUITE_PASSED=$((SUITE_PASSED + ${p:-0}))
-  SUITE_FAILED=$((SUITE_FAILED + ${f:-0}))
+  p=${p:-0}; s=${s:-0}
+  SUITE_PASSED=$((SUITE_PASSED + p))
+  SUITE_FAILED=$((SUITE_FAILED + ran - p - s))
 }
 
 # plain_count LOGFILE: adds the last "N passed, N failed" line of a log; a
