@@ -66,7 +66,13 @@ void changeToMenuMode(const std::string& itemText, WindowHandle owner) {
                      kMbYesNo | kMbIconQuestion | kMbDefButton2, kKeepModeTimeoutSeconds) == kIdYes) {
     return;
   }
-  changeDisplayMode(previous.width, previous.height, previous.bitsPerPixel, kCdsUpdateRegistry);
+  // Claiming a restore that the driver refused would leave the user on a
+  // mode they just rejected, believing it gone.
+  if (changeDisplayMode(previous.width, previous.height, previous.bitsPerPixel, kCdsUpdateRegistry) !=
+      kDispChangeSuccessful) {
+    ShowMessageBox(owner, "Unable to change your display.", kCaption, kMbIconExclamation);
+    return;
+  }
   ShowMessageBox(owner, "Your previous settings have been restored.", kCaption, kMbIconAsterisk);
 }
 

@@ -349,6 +349,18 @@ TEST_F(Commands, TweakResUnansweredRestoresThePreviousMode) {
   EXPECT_EQ(fp.display.current().bitsPerPixel, 16u);
 }
 
+TEST_F(Commands, TweakResRestoreRefusedIsNotReportedAsDone) {
+  host.itemText = "800x600 (16 bpp)";
+  boxes.answers = {kIdYes, kIdNo};
+  // The driver takes the new mode, then refuses every further change.
+  fp.display.setOnModeChanged([this](const DisplayMode&) { fp.display.forceChangeResult(kDispChangeFailed); });
+  run(39003);
+  ASSERT_EQ(boxes.shown.size(), 3u);
+  EXPECT_EQ(boxes.shown[2].text, "Unable to change your display.");
+  EXPECT_EQ(boxes.shown[2].style, 0x30u);
+  EXPECT_EQ(fp.display.current().width, 800u);
+}
+
 TEST_F(Commands, TweakResKeptDeclinedRefusedOrUnreadable) {
   host.itemText = "1024x768 (16 bpp)";
   boxes.answers = {kIdYes, kIdYes};
