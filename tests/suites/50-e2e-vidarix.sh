@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Vidarix under Wine as Windows 98 on the simulated adapter: the first-run
 # question, one copy only, the chip check, -RD and -IgnoreChip, and the
-# message box (one line, three lines, four buttons, countdown); screenshots
+# message box (one line, three lines, four buttons, countdown), and the
+# dialog surface on real controls; screenshots
 # in build/screenshots/vidarix-*.png.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/e2e-lib.sh"
@@ -9,7 +10,7 @@ mkdir -p "$BUILD/test-logs"
 bin="$BUILD/win64/bin"
 driver="$bin/tweaker_e2e.exe"
 exe="$bin/Vidarix-sim.exe"
-if [ ! -f "$driver" ] || [ ! -f "$exe" ] || [ ! -f "$bin/msgbox_show.exe" ]; then
+if [ ! -f "$driver" ] || [ ! -f "$exe" ] || [ ! -f "$bin/msgbox_show.exe" ] || [ ! -f "$bin/dialog_surface_check.exe" ]; then
   echo "e2e-vidarix: 0 passed, 1 failed"; exit 1
 fi
 wine_up
@@ -20,6 +21,11 @@ provision="$REPO/tools/wine/provision-vidarix.sh"
 rm -f "$bin/VidarixSim.state"
 run_e2e "$driver" --exe="$(winepath_of "$exe")" --vidarix="$(winepath_of "$exe")" \
   --msgbox="$(winepath_of "$bin/msgbox_show.exe")"
+# The dialog surface every dialog talks through, on real controls.
+"$REPO/tools/wine/run.sh" 60 dialog_surface_check "$bin/dialog_surface_check.exe"
+cp "$TRAY_WINE_LOG/dialog_surface_check.log" "$BUILD/test-logs/dialog_surface_check.log"
+cat "$BUILD/test-logs/dialog_surface_check.log"
+plain_count "$BUILD/test-logs/dialog_surface_check.log"
 # A Vidarix left behind by a failed run must not meet the next suite.
 "$REPO/tools/wine/run.sh" 20 taskkill-vidarix taskkill /f /im Vidarix-sim.exe >/dev/null 2>&1
 wine_down
