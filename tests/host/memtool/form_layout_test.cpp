@@ -21,7 +21,9 @@ TEST(FormLayout, EveryControlOnceWithinTheWindow) {
     EXPECT_LE(r.x + r.width, kClientWidth) << r.name;
     EXPECT_LE(r.y + r.height, kClientHeight) << r.name;
     // Spin edit arrows take the edit's id plus an offset; it must not hit another control.
-    if (r.kind == CtlKind::SpinEdit) EXPECT_EQ(nullptr, findControl(static_cast<Ctl>(static_cast<int>(r.id) + kSpinArrowsOffset)));
+    if (r.kind == CtlKind::SpinEdit) {
+      EXPECT_EQ(nullptr, findControl(static_cast<Ctl>(static_cast<int>(r.id) + kSpinArrowsOffset)));
+    }
   }
   EXPECT_EQ(nullptr, findControl(static_cast<Ctl>(999)));
 }
@@ -52,7 +54,9 @@ TEST(FormLayout, TheRowsTheWindowIsKnownBy) {
     EXPECT_EQ(e.y, r->y) << r->name;
     EXPECT_EQ(e.width, r->width) << r->name;
     EXPECT_EQ(e.height, r->height) << r->name;
-    if (e.caption) EXPECT_STREQ(e.caption, r->caption) << r->name;
+    if (e.caption) {
+      EXPECT_STREQ(e.caption, r->caption) << r->name;
+    }
   }
   EXPECT_EQ(std::string("Free up") + std::string(69, ' '), findControl(Ctl::TimeFree)->caption);
   EXPECT_EQ(std::string("Pop up menu free ups") + std::string(81, ' '), findControl(Ctl::PopMenu)->caption);
