@@ -1,4 +1,5 @@
 // The one-second monitor tick, the recovery and the tray icon's picture.
+#include <cstdio>
 #include <vector>
 
 #include "memtool/form.h"
@@ -29,11 +30,11 @@ class FormActions : public MonitorActions {
 uint16_t sampleCpuUsage(Registry& reg) {
   RegKey key;
   if (!key.open(reg, RegRoot::DynData, kCpuKey)) return 0;
-  bool exists = reg.valueExists(key.handle(), kCpuValue);
+  // A missing value and a failed read both count as 0: one query tells both.
   uint32_t type = 0;
   std::vector<uint8_t> data;
-  if (exists && !reg.queryValue(key.handle(), kCpuValue, &type, &data)) return 0;
-  return cpuUsageFromValue(exists, type, data);
+  if (!reg.queryValue(key.handle(), kCpuValue, &type, &data)) return 0;
+  return cpuUsageFromValue(true, type, data);
 }
 
 }  // namespace
@@ -61,10 +62,8 @@ void TForm1::Timer1Timer() {
   periodicRule(monitor, sampled, ruleSettings(), actions);
 
   if (!kbTrayIcon1.visible()) kbTrayIcon1.setVisible(true);
-  if (settings.RAMIcon == 1)
-    CreateIcon(false);
-  else
-    kbTrayIcon1.setPicture({TrayPicture::Kind::Idle, 0, false});
+  const TrayPicture picture = settings.RAMIcon == 1 ? TrayPicture{TrayPicture::Kind::Level, AvailRAM, false}
+                                                    : TrayPicture{TrayPicture::Kind::Idle, 0, false};
 
   if (!Hidden) {
     FreePercent = percentOf(AvailRAM, TotalRAM);
@@ -73,7 +72,11 @@ void TForm1::Timer1Timer() {
     showFigures();
   }
 
-  kbTrayIcon1.setTip("Memtidy (" + std::to_string(AvailRAM) + " MB)");
+  // Picture and tip go to the shell together, and only when one of them
+  // changed: an idle tick mostly finds the same figure.
+  char tip[32];
+  std::snprintf(tip, sizeof tip, "Memtidy (%u MB)", static_cast<unsigned>(AvailRAM));
+  kbTrayIcon1.update(picture, tip);
 }
 
 void TForm1::Defragmem(uint32_t amountMB) {

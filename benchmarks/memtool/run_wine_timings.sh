@@ -2,12 +2,20 @@
 # Memtidy's costs under Wine, printed as figures (nothing here fails):
 #   the monitor tick's CPU time (memtool_tick_timing.exe), and
 #   CPU used while idling for SECONDS (default 60) against a bare Win32
-#   program with a one-second timer, both running side by side.
+#   program with a one-second timer, and against the same program reading the
+#   memory status each tick (the part no tidying removes), all three running
+#   side by side, RUNS times
+#   (default 3) for each tray icon kind in ICONS (default "0 1": the
+#   resource icon, then the drawn one; RAMIcon in HKCU\Software\Memtidy,
+#   put back afterwards).
+# run_wine_timings.sh [SECONDS [RUNS [ICONS]]]
 # Uses the worker's TRAY_BUILD_ROOT, TRAY_DISPLAY and TRAY_WINEPREFIX.
 set -u
 REPO=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=${TRAY_BUILD_ROOT:-$REPO/build}
 secs=${1:-60}
+runs=${2:-3}
+icons=${3:-0 1}
 . "$REPO/tools/wine/env.sh"
 bin="$BUILD/win64/bin"
 "$REPO/tools/wine/xvfb.sh" start && "$REPO/tools/wine/prefix.sh" && "$REPO/tools/wine/server.sh" start
@@ -15,23 +23,48 @@ bin="$BUILD/win64/bin"
 "$REPO/tools/wine/run.sh" 120 tick-timing "$bin/memtool_tick_timing.exe"
 cat "$TRAY_WINE_LOG/tick-timing.log"
 
-# CPU ticks (user + system) of the process whose command line names the program.
-cpu_of() {
-  local pid
-  pid=$(for p in $(pgrep -f "$1"); do [ "$(cat /proc/$p/comm 2>/dev/null)" != timeout ] && echo "$p"; done | head -n 1)
-  [ -z "$pid" ] && { echo 0; return; }
-  awk '{print $14 + $15}' "/proc/$pid/stat"
+# The Windows process (not its time-out wrapper) running the program in this
+# worker's prefix: other workers run the same programs at the same time.
+pid_of() {
+  local p
+  for p in $(pgrep -f "$1"); do
+    [ "$(cat /proc/$p/comm 2>/dev/null)" = timeout ] && continue
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
+    echo "$p"
+    return
+  done
 }
-(cd "$bin" && timeout -k 5 $((secs + 20)) "$WINE" Memtidy.exe >"$TRAY_WINE_LOG/idle-memtidy.log" 2>&1 &)
-(cd "$bin" && timeout -k 5 $((secs + 20)) "$WINE" memtool_bare_timer.exe >"$TRAY_WINE_LOG/idle-bare.log" 2>&1 &)
-sleep 5
-m0=$(cpu_of 'Memtidy.exe'); b0=$(cpu_of 'memtool_bare_timer.exe')
-sleep "$secs"
-m1=$(cpu_of 'Memtidy.exe'); b1=$(cpu_of 'memtool_bare_timer.exe')
-hz=$(getconf CLK_TCK)
-awk -v m=$((m1 - m0)) -v b=$((b1 - b0)) -v hz="$hz" -v s="$secs" 'BEGIN {
-  printf "idle %d s: Memtidy %.0f ms CPU, bare timer program %.0f ms CPU", s, 1000 * m / hz, 1000 * b / hz
-  if (b > 0) printf ", ratio %.1f", m / b
-  printf "\n" }'
-timeout 20 "$WINE" taskkill /f /im Memtidy.exe >/dev/null 2>&1
-timeout 20 "$WINE" taskkill /f /im memtool_bare_timer.exe >/dev/null 2>&1
+# CPU nanoseconds (user + system) of all the process's threads; schedstat
+# counts in nanoseconds where /proc/PID/stat counts in 10 ms ticks.
+cpu_ns() {
+  [ -z "$1" ] && { echo 0; return; }
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f\n", s }'
+}
+reg_q() { timeout 30 "$WINE" reg query 'HKCU\Software\Memtidy' /v RAMIcon 2>/dev/null | awk '/RAMIcon/ { print $3 }'; }
+reg_set() { timeout 30 "$WINE" reg add 'HKCU\Software\Memtidy' /v RAMIcon /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+
+saved=$(reg_q)
+for icon in $icons; do
+  reg_set "$icon"
+  for run in $(seq 1 "$runs"); do
+    (cd "$bin" && timeout -k 5 $((secs + 20)) "$WINE" Memtidy.exe >"$TRAY_WINE_LOG/idle-memtidy.log" 2>&1 &)
+    (cd "$bin" && timeout -k 5 $((secs + 20)) "$WINE" memtool_bare_timer.exe >"$TRAY_WINE_LOG/idle-bare.log" 2>&1 &)
+    (cd "$bin" && timeout -k 5 $((secs + 20)) "$WINE" memtool_bare_timer.exe sample >"$TRAY_WINE_LOG/idle-sample.log" 2>&1 &)
+    sleep 5
+    mp=$(pid_of 'Memtidy.exe'); bp=$(pid_of 'memtool_bare_timer.exe$'); sp=$(pid_of 'memtool_bare_timer.exe sample')
+    m0=$(cpu_ns "$mp"); b0=$(cpu_ns "$bp"); s0=$(cpu_ns "$sp")
+    sleep "$secs"
+    m1=$(cpu_ns "$mp"); b1=$(cpu_ns "$bp"); s1=$(cpu_ns "$sp")
+    awk -v m=$((m1 - m0)) -v b=$((b1 - b0)) -v p=$((s1 - s0)) -v s="$secs" -v icon="$icon" -v run="$run" 'BEGIN {
+      printf "idle %d s, RAMIcon %d, run %d: Memtidy %.1f ms CPU, bare timer %.1f ms, bare timer + memory sample %.1f ms", s, icon, run, m / 1e6, b / 1e6, p / 1e6
+      if (b > 0) printf "; ratio to bare %.2f", m / b
+      if (p > 0) printf ", to bare + sample %.2f", m / p
+      printf "\n" }'
+    timeout 20 "$WINE" taskkill /f /im Memtidy.exe >/dev/null 2>&1
+    timeout 20 "$WINE" taskkill /f /im memtool_bare_timer.exe >/dev/null 2>&1
+    sleep 1
+  done
+done
+if [ -n "$saved" ]; then reg_set $((saved)); else
+  timeout 30 "$WINE" reg delete 'HKCU\Software\Memtidy' /v RAMIcon /f >/dev/null 2>&1
+fi

@@ -49,15 +49,26 @@ bool TrayWindow::notify(DWORD message, const TrayPicture& picture, const std::st
   nid.cbSize = kNotifyIconSize;
   nid.hWnd = hwnd_;
   nid.uID = 0;
-  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   nid.uCallbackMessage = kTrayCallback;
-  HICON icon = message == NIM_DELETE ? nullptr : iconFor(picture);
-  // A drawing that failed leaves the idle chip, so the tray never shows an empty icon.
-  if (message != NIM_DELETE && !icon) icon = LoadIconA(instance_, "MEMICON");
-  nid.hIcon = icon;
   std::strncpy(nid.szTip, tip.c_str(), 63);
   nid.szTip[63] = '\0';
+  // A new tip over the picture the shell already holds goes alone: no
+  // drawing, and the shell does not copy the icon again.
+  if (message == NIM_MODIFY && shownValid_ && picture == shown_) {
+    nid.uFlags = NIF_TIP;
+    shownValid_ = Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+    return shownValid_;
+  }
+  nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  HICON icon = message == NIM_DELETE ? nullptr : iconFor(picture);
+  // A drawing that failed leaves the idle chip, so the tray never shows an
+  // empty icon, and is tried again with the next message.
+  const bool drawingFailed = message != NIM_DELETE && !icon;
+  if (drawingFailed) icon = LoadIconA(instance_, "MEMICON");
+  nid.hIcon = icon;
   BOOL ok = Shell_NotifyIconA(message, &nid);
+  shown_ = picture;
+  shownValid_ = ok != FALSE && message != NIM_DELETE && !drawingFailed;
   // The shell has its own copy now; the previous drawing can go.
   HICON previous = drawn_;
   drawn_ = picture.kind == TrayPicture::Kind::Level && message != NIM_DELETE ? icon : nullptr;
@@ -99,6 +110,13 @@ LRESULT TrayWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == taskbarCreated_ && taskbarCreated_ != 0 && form_) {
     form_->kbTrayIcon1.readd();
     return 0;
+  }
+  // The drawn figure takes the system's colours, icon size and screen depth,
+  // and is only redrawn when it changes: draw it again when those change.
+  if ((msg == WM_SYSCOLORCHANGE || msg == WM_SETTINGCHANGE || msg == WM_DISPLAYCHANGE) && form_ &&
+      form_->kbTrayIcon1.picture().kind == TrayPicture::Kind::Level) {
+    shownValid_ = false;
+    form_->kbTrayIcon1.refresh();
   }
   return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }

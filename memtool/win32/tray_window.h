@@ -37,6 +37,10 @@ class TrayWindow : public TrayShell {
   HWND hwnd_ = nullptr;
   UINT taskbarCreated_ = 0;
   HICON drawn_ = nullptr;  // the level icon the shell currently shows, if drawn
+  // The picture the shell last accepted; shownValid_ is false when it may
+  // show something else (nothing added yet, a refusal, new system colours).
+  TrayPicture shown_;
+  bool shownValid_ = false;
   TForm1* form_ = nullptr;
 };
 

@@ -88,6 +88,7 @@ class FakeTrayShell : public TrayShell {
   explicit FakeTrayShell(EventLog& log) : log_(log) {}
   bool add(const TrayPicture& p, const std::string& tip) override {
     log_.push_back("tray add " + describe(p));
+    if (refuse) return false;
     shown = true;
     picture = p;
     this->tip = tip;
@@ -95,9 +96,10 @@ class FakeTrayShell : public TrayShell {
   }
   bool modify(const TrayPicture& p, const std::string& tip) override {
     log_.push_back("tray " + describe(p));
+    ++modifies;
+    if (refuse || !shown) return false;  // no icon to modify until added
     picture = p;
     this->tip = tip;
-    ++modifies;
     return true;
   }
   bool remove() override {
@@ -109,6 +111,7 @@ class FakeTrayShell : public TrayShell {
   TrayPicture picture;
   std::string tip;
   int modifies = 0;
+  bool refuse = false;  // a busy shell: add and modify fail, nothing changes
 
  private:
   EventLog& log_;

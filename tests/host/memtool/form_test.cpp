@@ -49,6 +49,59 @@ TEST(TrayIconState, VisibilityAndTipRules) {
   EXPECT_EQ("tray remove", log.back()) << "the icon leaves the tray with the program";
 }
 
+// The monitor sets picture and tip every second; the shell hears only changes,
+// except after it refused one, when the next update goes through anyway.
+TEST(TrayIconState, OnlyChangesReachTheShellUnlessItRefused) {
+  EventLog log;
+  FakeTrayShell shell(log);
+  TrayIcon icon(shell);
+  const TrayPicture level40{TrayPicture::Kind::Level, 40, false};
+  const TrayPicture busy40{TrayPicture::Kind::Level, 40, true};
+  const TrayPicture level41{TrayPicture::Kind::Level, 41, false};
+  icon.update(level40, "Memtidy (40 MB)");  // not visible: kept for the add
+  EXPECT_TRUE(log.empty());
+  icon.setVisible(true);
+  EXPECT_EQ(EventLog{"tray add level 40 idle"}, log);
+  EXPECT_EQ("Memtidy (40 MB)", shell.tip);
+
+  icon.update(level40, "Memtidy (40 MB)");
+  icon.setPicture(level40);
+  icon.setTip("Memtidy (40 MB)");
+  EXPECT_EQ(0, shell.modifies) << "nothing changed, nothing passed on";
+  icon.update(busy40, "Memtidy (40 MB)");
+  icon.update(level40, "Memtidy (39 MB)");
+  EXPECT_EQ(2, shell.modifies) << "the bar colour alone, then the tip alone, are changes";
+  EXPECT_EQ("Memtidy (39 MB)", shell.tip);
+  icon.update(level40, (std::string(63, 'y') + "z").c_str());
+  icon.setTip(std::string(63, 'y') + "w");
+  EXPECT_EQ(3, shell.modifies) << "tips equal once cut to 63 characters are the same";
+
+  shell.refuse = true;
+  icon.update(level41, "Memtidy (41 MB)");
+  shell.refuse = false;
+  EXPECT_EQ("level 40 idle", describe(shell.picture));
+  icon.update(level41, "Memtidy (41 MB)");
+  EXPECT_EQ("level 41 idle", describe(shell.picture)) << "a refused change is sent again";
+  EXPECT_EQ("Memtidy (41 MB)", shell.tip);
+  const int sent = shell.modifies;
+  icon.update(level41, "Memtidy (41 MB)");
+  EXPECT_EQ(sent, shell.modifies) << "once accepted, the same picture is quiet again";
+  icon.refresh();
+  EXPECT_EQ(sent + 1, shell.modifies) << "a refresh draws the same picture again";
+
+  // No tray yet when the icon was added: the next update adds it.
+  icon.setVisible(false);
+  shell.refuse = true;
+  icon.setVisible(true);
+  shell.refuse = false;
+  log.clear();
+  icon.update(level41, "Memtidy (41 MB)");
+  EXPECT_EQ((EventLog{"tray level 41 idle", "tray add level 41 idle"}), log);
+  EXPECT_TRUE(shell.shown);
+  icon.update(level41, "Memtidy (41 MB)");
+  EXPECT_EQ(2u, log.size());
+}
+
 TEST_F(MemtidyTest, FiguresAreZeroWhenATotalIsZero) {
   system.memory.totalPageFile = 0;
   system.memory.availPageFile = 0;

@@ -108,7 +108,9 @@ TEST_F(MonitorTest, ThePeriodicBandIs5To17AndAddsToFreeMemory) {
     tick(101000, avail);   // due
     bool inBand = avail >= 5 && avail <= 17;
     EXPECT_EQ(inBand ? 1 : 0, recoveries()) << avail << " MB free";
-    if (inBand) EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "commit " + std::to_string(avail + 2)));
+    if (inBand) {
+      EXPECT_NE(log.end(), std::find(log.begin(), log.end(), "commit " + std::to_string(avail + 2)));
+    }
   }
 }
 
@@ -161,17 +163,34 @@ TEST_F(MonitorTest, ElapsedTimeSurvivesTheTickCountWrap) {
   EXPECT_EQ(1, recoveries());
 }
 
-TEST_F(MonitorTest, TheTrayShowsTheFigureAndTheTipOnlyChangesWithIt) {
+TEST_F(MonitorTest, TheTrayShowsTheFigureAndIsToldOnlyWhatChanged) {
   tick(10000, 40);
   EXPECT_EQ("Memtidy (40 MB)", trayShell.tip);
+  const int before = trayShell.modifies;
+  tick(11000, 40);
+  tick(12000, 40);
+  EXPECT_EQ(before, trayShell.modifies) << "idle ticks at the same figure leave the shell alone";
+
   form->settings.RAMIcon = 1;
-  int before = trayShell.modifies;
-  tick(11000, 41);
+  tick(13000, 41);
   EXPECT_EQ("level 41 idle", describe(trayShell.picture));
   EXPECT_EQ("Memtidy (41 MB)", trayShell.tip);
-  EXPECT_EQ(before + 2, trayShell.modifies) << "one new picture, one new tip";
-  tick(12000, 41);
-  EXPECT_EQ(before + 3, trayShell.modifies) << "a new picture every tick, the same tip is not passed on";
+  EXPECT_EQ(before + 1, trayShell.modifies) << "the new picture and the new tip in one message";
+  tick(14000, 41);
+  EXPECT_EQ(before + 1, trayShell.modifies) << "the same figure is not drawn again";
+
+  // A recovery at the same figure still shows the busy bar and then the idle
+  // one; the tick after it finds the idle figure already shown.
+  log.clear();
+  form->PopMenuClick(3);
+  EXPECT_EQ((EventLog{"tray level 41 busy", "commit 45", "release touched", "tray level 41 idle"}), log);
+  tick(15000, 41);
+  EXPECT_EQ(before + 3, trayShell.modifies);
+
+  form->settings.RAMIcon = 0;
+  tick(16000, 41);
+  EXPECT_EQ("idle", describe(trayShell.picture)) << "switching the drawn icon off is passed on at once";
+  EXPECT_EQ(before + 4, trayShell.modifies);
 }
 
 TEST_F(MonitorTest, TheAboutFiguresFollowOnlyWhileShown) {
