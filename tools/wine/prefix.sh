@@ -8,6 +8,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   timeout 120 "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
 fi
+# Caption buttons are drawn with Marlett; without it in the prefix they show as letters.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi
 reg() { timeout 30 "$WINE" reg add "$@" /f >>"$TRAY_WINE_LOG/reg.log" 2>&1; }
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 reg 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
