@@ -4,7 +4,9 @@
 # with a taskbar and notification area). Idempotent.
 set -eu
 . "$(dirname "$0")/env.sh"
+created=
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  created=1
   mkdir -p "$WINEPREFIX"
   timeout 120 "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
 fi
@@ -19,3 +21,9 @@ reg 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
 reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 reg 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default
 reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768
+# The desktop wineboot started predates the settings above: end it, so the
+# next program starts the desktop with its taskbar and notification area.
+if [ -n "$created" ]; then
+  "$WINESERVER" -k >/dev/null 2>&1
+  timeout 20 "$WINESERVER" -w >/dev/null 2>&1 || true
+fi
