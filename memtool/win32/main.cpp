@@ -13,19 +13,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (FindWindowA(mt::kFormClassName, mt::kFormTitle)) return 0;
   InitCommonControls();
 
-  mt::Win32Registry registry;
-  mt::Win32System system;
-  mt::Win32Memory memory;
-  mt::Win32Sound sound;
-  mt::win32::TrayWindow tray(instance);
+  mt::win32::ProgramServices program(instance);
   mt::Services services;
-  services.registry = &registry;
-  services.system = &system;
-  services.memory = &memory;
-  services.sound = &sound;
-  services.trayShell = &tray;
-  mt::win32::ProgramServices extra;
-  mt::win32::installProgramServices(services, extra);
+  mt::win32::installProgramServices(services, program);
+  mt::win32::TrayWindow& tray = program.tray;
 
   mt::win32::FormWindow window(instance, services);
   if (!window.create()) return 1;

@@ -55,19 +55,10 @@ void pump() {
 int main() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   InitCommonControls();
-  mt::Win32Registry registry;
-  mt::Win32System system;
-  mt::Win32Memory memory;
-  mt::Win32Sound sound;
-  mt::win32::TrayWindow tray(instance);
+  mt::win32::ProgramServices program(instance);
   mt::Services services;
-  services.registry = &registry;
-  services.system = &system;
-  services.memory = &memory;
-  services.sound = &sound;
-  services.trayShell = &tray;
-  mt::win32::ProgramServices extra;
-  mt::win32::installProgramServices(services, extra);
+  mt::win32::installProgramServices(services, program);
+  mt::win32::TrayWindow& tray = program.tray;
   mt::win32::FormWindow window(instance, services);
   if (!window.create()) return 1;
   tray.attach(&window.form());
@@ -83,7 +74,7 @@ int main() {
 
   double start = cpuMs();
   for (int i = 0; i < kTicks; ++i) {
-    mt::MemoryStatus s = system.memoryStatus();
+    mt::MemoryStatus s = program.system.memoryStatus();
     (void)s;
   }
   double bare = (cpuMs() - start) / kTicks;
