@@ -77,7 +77,6 @@ void mxOther(SimCard& c) {
   c.subsystemVendorId = 0x5333;
   c.subsystemId = 0x8C10;
   c.sgram = true;
-  c.supportedDisplays = 0x0F;  // CRT, LCD, TV, DuoView
   c.activeDisplays = 0x01;
   c.connectedDisplays = 0x01;
 }

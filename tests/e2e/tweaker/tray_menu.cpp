@@ -22,6 +22,16 @@ HWND openTextures(tray::Session& s, const tray::Prefs& prefs) {
   return menu;
 }
 
+// Chooses the item `steps` down the Textures submenu and returns the
+// question it asks, or null when the menu or the question did not come.
+HWND chooseTexturesItem(tray::Session& s, const tray::Prefs& prefs, int steps) {
+  HWND menu = openTextures(s, prefs);
+  if (!menu) return nullptr;
+  down(menu, steps);
+  e2e::keys(menu, {VK_RETURN});
+  return s.waitBox();
+}
+
 }  // namespace
 
 E2E_SCENARIO(tray_basic_menu_and_vsync) {
@@ -76,11 +86,7 @@ E2E_SCENARIO(tray_texture_mode_question_cancel_and_no) {
   tray::setCurrentSchemeNames("Probe");
 
   // Textures: "Auto mipmap (am)", sep, "AutoAGP (aa)", "VidTex only (vo)", "By App".
-  HWND menu = openTextures(s, prefs);
-  if (!menu) return;
-  down(menu, 2);
-  e2e::keys(menu, {VK_RETURN});
-  HWND box = s.waitBox();
+  HWND box = chooseTexturesItem(s, prefs, 2);
   e2e::check(box != nullptr, "choosing \"VidTex only (vo)\" asks Yes/No/Cancel");
   if (!box) return;
   e2e::screenshot("vidarix-tray-texture-question");
@@ -91,11 +97,7 @@ E2E_SCENARIO(tray_texture_mode_question_cancel_and_no) {
     e2e::checkEq("Probe", current, "Cancel keeps \"Current\"");
   }
 
-  menu = openTextures(s, prefs);
-  if (!menu) return;
-  down(menu, 2);
-  e2e::keys(menu, {VK_RETURN});
-  box = s.waitBox();
+  box = chooseTexturesItem(s, prefs, 2);
   if (!box) return;
   s.press(box, 7);
   e2e::checkEq("On", tray::setting("VO"), "No changes the setting without a reset");
@@ -104,11 +106,7 @@ E2E_SCENARIO(tray_texture_mode_question_cancel_and_no) {
   }
 
   // Back to "By App" for the scenarios after this one.
-  menu = openTextures(s, prefs);
-  if (!menu) return;
-  down(menu, 3);
-  e2e::keys(menu, {VK_RETURN});
-  box = s.waitBox();
+  box = chooseTexturesItem(s, prefs, 3);
   if (box) s.press(box, 7);
   e2e::checkEq("(none)", tray::setting("VO"), "\"By App\" deletes the default value again");
 }
@@ -203,11 +201,7 @@ E2E_SCENARIO(tray_texture_mode_yes_resets_the_display) {
   if (!s.running()) return;
   HWND watcher = displayWatcher();
   g_depthsSeen.clear();
-  HWND menu = openTextures(s, prefs);
-  if (!menu) return;
-  down(menu, 1);  // "AutoAGP (aa)"
-  e2e::keys(menu, {VK_RETURN});
-  HWND box = s.waitBox();
+  HWND box = chooseTexturesItem(s, prefs, 1);  // "AutoAGP (aa)"
   if (!e2e::check(box != nullptr, "the question comes")) return;
   // Pressed by message, so this thread can keep answering the broadcasts.
   PostMessageA(box, WM_COMMAND, 6, 0);
@@ -220,11 +214,7 @@ E2E_SCENARIO(tray_texture_mode_yes_resets_the_display) {
   }
 
   // Back to "By App", without a reset.
-  menu = openTextures(s, prefs);
-  if (!menu) return;
-  down(menu, 3);
-  e2e::keys(menu, {VK_RETURN});
-  box = s.waitBox();
+  box = chooseTexturesItem(s, prefs, 3);
   if (box) s.press(box, 7);
   DestroyWindow(watcher);
 }
