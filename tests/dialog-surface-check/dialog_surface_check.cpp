@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tweaker/shell/win32/win32_dialog_surface.h"
+#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace {
 

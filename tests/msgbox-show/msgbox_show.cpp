@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "tweaker/shell/message_box.h"
-#include "tweaker/shell/win32/message_box_dialog.h"
+#include "tweaker/ui/message_box.h"
+#include "tweaker/ui/win32/message_box_dialog.h"
 
 namespace {
 std::string unescape(const char* s) {
@@ -33,9 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RegisterClassA(&wc);
   HWND owner = CreateWindowExA(0, wc.lpszClassName, "owner", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-  static vdx::Win32MessageBoxPresenter presenter(instance);
-  vdx::installMessageBoxPresenter(&presenter);
-  int result = vdx::ShowMessageBox(owner, unescape(__argv[4]), __argv[3],
+  vdx::Win32MessageBoxPresenter presenter(instance);
+  int result = vdx::ShowMessageBox(presenter, owner, unescape(__argv[4]), __argv[3],
                                    static_cast<uint32_t>(std::strtoul(__argv[1], nullptr, 0)),
                                    std::atoi(__argv[2]));
   DestroyWindow(owner);

@@ -4,14 +4,12 @@
 if(TRAY_BUILD STREQUAL "win64" AND NOT TRAY_WINE_TESTS)
   add_executable(msgbox_show
     ${CMAKE_SOURCE_DIR}/tests/msgbox-show/msgbox_show.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/message_box.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/message_box_layout.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/help_ids.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/window_placement.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/shell_state.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/platform/platform.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/win32/message_box_dialog.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/shell/win32/dialog_utils.cpp
+    ${CMAKE_SOURCE_DIR}/tweaker/ui/message_box.cpp
+    ${CMAKE_SOURCE_DIR}/tweaker/ui/message_box_layout.cpp
+    ${CMAKE_SOURCE_DIR}/tweaker/ui/help_ids.cpp
+    ${CMAKE_SOURCE_DIR}/tweaker/ui/window_placement.cpp
+    ${CMAKE_SOURCE_DIR}/tweaker/ui/win32/message_box_dialog.cpp
+    ${CMAKE_SOURCE_DIR}/tweaker/ui/win32/dialog_utils.cpp
     ${CMAKE_SOURCE_DIR}/tweaker/resources/msgbox.rc)
   target_include_directories(msgbox_show PRIVATE ${CMAKE_SOURCE_DIR}/tweaker/resources)
   tray_windows_program(msgbox_show)

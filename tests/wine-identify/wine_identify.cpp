@@ -18,6 +18,7 @@
 #include "tweaker/display/driver_escape.h"
 #include "tweaker/platform/platform.h"
 #include "tweaker/platform/program_platform.h"
+#include "tweaker/shell/startup_checks.h"
 
 namespace vdx {
 namespace {
@@ -55,10 +56,6 @@ std::string mhzText(float mhz) {
 
 // The chips the start-up check accepts; others only run with -IgnoreChip,
 // and then their revision is never read.
-bool startupAccepts(uint32_t id) {
-  return id == 0x8A20 || id == 0x8A21 || id == 0x8A22 || (id >= 0x8C10 && id <= 0x8C13) || id == 0x9102;
-}
-
 void printRecord(const AdapterIdentity& id) {
   std::printf("chipName: %s\n", id.chipName.c_str());
   std::printf("deviceId: 0x%04X revision: 0x%02X subsystem: %04X:%04X memoryType: %u\n",
@@ -78,8 +75,8 @@ void printRecord(const AdapterIdentity& id) {
               id.metalFilePath.c_str());
 }
 
-void checkRecord(const AdapterIdentity& id, const ExpectedCard& want) {
-  const std::string sys = platform().system->systemDirectory();
+void checkRecord(const Platform& hw, const AdapterIdentity& id, const ExpectedCard& want) {
+  const std::string sys = hw.system->systemDirectory();
   auto inSys = [&](const char* name) { return *name ? sys + "\\" + name : std::string(); };
   const std::string classKey =
       *want.classKey ? std::string("System\\CurrentControlSet\\Services\\Class\\Display\\") + want.classKey : "";
@@ -102,51 +99,54 @@ void checkRecord(const AdapterIdentity& id, const ExpectedCard& want) {
   check(id.perfIcdMenuDefault == want.perfIcdMenuDefault, "perfIcdMenuDefault", id.perfIcdMenuDefault ? "on" : "off",
         want.perfIcdMenuDefault ? "on" : "off");
   std::string revision;
-  readClassKeyString(pciIdsOf(id), "INFO", "Revision", &revision);
+  readClassKeyString(*hw.registry, pciIdsOf(id), "INFO", "Revision", &revision);
   checkText("INFO Revision", revision, want.infoRevision);
 }
 
 // Reads a clock, moves it to a nearby frequency the search finds, reads it
 // back, and puts the original divisors back (the card keeps its registers).
-void exerciseClock(const char* name, const PllRegisterSet& pll, uint32_t mode) {
-  const uint8_t mReg = readSeqReg(pll.pllIndex);
-  const uint8_t nReg = readSeqReg(static_cast<uint8_t>(pll.pllIndex + 1));
-  const float before = readPllFrequency(pll.pllIndex, pll.postDividerFlagRegister);
+void exerciseClock(const Platform& hw, const char* name, const PllRegisterSet& pll, uint32_t mode) {
+  ChipPorts& ports = *hw.ports;
+  const uint8_t mReg = readSeqReg(ports, pll.pllIndex);
+  const uint8_t nReg = readSeqReg(ports, static_cast<uint8_t>(pll.pllIndex + 1));
+  const float before = readPllFrequency(ports, pll.pllIndex, pll.postDividerFlagRegister);
   std::printf("%s: %.4f MHz (M/N registers %02X %02X)\n", name, static_cast<double>(before), mReg, nReg);
   check(before > 10.0f && before < 400.0f, name, mhzText(before), "a plausible clock");
   const float target = mode == 1 ? 166.0f : 100.0f;
   const PllDivisors d = findPllDivisors(target, true, mode);
   check(d.mhz > 0.0f, "divisors found", mhzText(d.mhz), "non-zero");
-  const float set = programPll(pll.pllIndex, pll.loadWord(), d.mReg, d.nReg, pll.postDividerFlagRegister, 120);
+  const float set = programPll(ports, *hw.clock, pll.pllIndex, pll.loadWord(), d.mReg, d.nReg, pll.postDividerFlagRegister, 120);
   check(std::fabs(set - d.mhz) < 0.001f, "programmed clock reads back", mhzText(set), mhzText(d.mhz));
-  const float restored = programPll(pll.pllIndex, pll.loadWord(), mReg, nReg, pll.postDividerFlagRegister, 10);
+  const float restored = programPll(ports, *hw.clock, pll.pllIndex, pll.loadWord(), mReg, nReg, pll.postDividerFlagRegister, 10);
   check(std::fabs(restored - before) < 0.001f, "original clock restored", mhzText(restored), mhzText(before));
 }
 
 int run(const char* preset) {
-  installProgramPlatform();
+  ProgramPlatform platform;
+  const Platform& hw = platform.services();
+  DriverEscapes driver(*hw.display);
   uint32_t deviceId = 0;
-  const bool escapes = QueryDriverEscapes() && DRV_GET_DEVICE_ID(&deviceId);
+  const bool escapes = driver.QueryDriverEscapes() && driver.DRV_GET_DEVICE_ID(&deviceId);
   check(escapes, "driver escapes answer", escapes ? hex(deviceId) : "no", "device id");
-  AdapterIdentity& id = adapterIdentity();
+  AdapterIdentity id;
   id.deviceId = deviceId;
-  if (startupAccepts(deviceId)) id.revision = readChipRevision(deviceId);
-  identifyAdapter();
+  if (isSupportedChip(deviceId)) id.revision = readChipRevision(*hw.ports, deviceId);
+  fillAdapterIdentity(hw, id);
   printRecord(id);
 
   const ExpectedCard* want = preset ? expectedCard(preset) : nullptr;
   if (preset && !want) check(false, "preset", preset, "a known card");
-  if (want) checkRecord(id, *want);
+  if (want) checkRecord(hw, id, *want);
 
-  if (id.has(kCapMclk)) exerciseClock("Mclk", id.mclkPll, id.mclkSearchMode);
-  if (id.has(kCapEclk)) exerciseClock("Eclk", id.eclkPll, id.eclkSearchMode);
+  if (id.has(kCapMclk)) exerciseClock(hw, "Mclk", id.mclkPll, id.mclkSearchMode);
+  if (id.has(kCapEclk)) exerciseClock(hw, "Eclk", id.eclkPll, id.eclkSearchMode);
 
   std::string osText;
-  const OsVersionCode os = classifyOsVersion(&osText);
+  const OsVersionCode os = classifyOsVersion(*hw.system, &osText);
   check(os == kOsWin98, "Windows version", osText, "Windows 98 (code 10)");
-  const std::string stamp = formatLogTimestamp();
+  const std::string stamp = formatLogTimestamp(*hw.system);
   check(stamp.size() > 4 && stamp.find(' ') != std::string::npos, "log timestamp", stamp, "date and time");
-  const uint32_t mb = physicalMemoryMegabytes();
+  const uint32_t mb = physicalMemoryMegabytes(*hw.system);
   check(mb > 0, "physical memory MB", std::to_string(mb), "more than 0");
 
   std::printf("wine-identify %s: %d passed, %d failed\n", preset ? preset : "(no check)", g_passed, g_failed);

@@ -1,10 +1,12 @@
 #include "tweaker/adapter/adapter_identity.h"
 
+#include "tweaker/common/registry_utils.h"
+
 namespace vdx {
 
-AdapterIdentity& adapterIdentity() {
-  static AdapterIdentity identity;
-  return identity;
+long openCardKey(Registry& reg, const AdapterIdentity& id, RegKey* out) {
+  if (id.cardKeyPath.empty()) return kErrorCantOpen;
+  return openCreateKeyPath(reg, RegRoot::LocalMachine, id.cardKeyPath, out);
 }
 
 }  // namespace vdx

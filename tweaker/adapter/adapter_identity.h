@@ -1,7 +1,7 @@
 // What the tweaker knows about the adapter it runs on: chip, board, clock
-// generator layout, registry locations and driver files. One record for the
-// process, filled once at start-up by identifyAdapter; everything else reads
-// it. The preference load may later replace chipName and toggle the sideband
+// generator layout, registry locations and driver files. The program holds
+// one, filled once at start-up by identification; everything else reads it.
+// The preference load may later replace chipName and toggle the sideband
 // bit; nothing else writes it.
 #pragma once
 #include <cstdint>
@@ -110,7 +110,8 @@ struct AdapterIdentity {
   bool has(ChipCapability bits) const { return (capabilities & bits) == bits; }
 };
 
-// The process-wide record.
-AdapterIdentity& adapterIdentity();
+// Opens (creating when missing) the card's own key under HKEY_LOCAL_MACHINE:
+// 0 or a registry error code. Without identification there is no card key.
+long openCardKey(Registry& reg, const AdapterIdentity& id, RegKey* out);
 
 }  // namespace vdx

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "tweaker/platform/chip_ports.h"
+
 namespace vdx {
 
 struct SubsystemIds {
@@ -10,7 +12,7 @@ struct SubsystemIds {
   uint16_t subsystemId = 0;
 };
 
-uint8_t probeMemoryType(uint32_t deviceId);
-SubsystemIds readSubsystemIds(uint32_t deviceId);
+uint8_t probeMemoryType(ChipPorts& ports, uint32_t deviceId);
+SubsystemIds readSubsystemIds(ChipPorts& ports, uint32_t deviceId);
 
 }  // namespace vdx

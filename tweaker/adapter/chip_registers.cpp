@@ -1,6 +1,5 @@
 #include "tweaker/adapter/chip_registers.h"
 
-#include "tweaker/platform/platform.h"
 
 namespace vdx {
 namespace {
@@ -11,10 +10,7 @@ constexpr uint32_t kRetraceTimeoutMs = 100;
 // Also bounded in reads, for a millisecond counter that does not move.
 constexpr uint32_t kRetraceMaxPolls = 1u << 20;
 
-ChipPorts& ports() { return *platform().ports; }
-
-uint8_t crtcAccess(uint8_t index, const uint8_t* write) {
-  ChipPorts& p = ports();
+uint8_t crtcAccess(ChipPorts& p, uint8_t index, const uint8_t* write) {
   const uint8_t savedIndex = p.in8(kVgaCrtcIndex);
   p.out8(kVgaCrtcIndex, kCrtcLockRegister);
   const uint8_t savedLock = p.in8(kVgaCrtcData);
@@ -33,8 +29,7 @@ uint8_t crtcAccess(uint8_t index, const uint8_t* write) {
   return value;
 }
 
-uint8_t seqAccess(uint8_t index, const uint8_t* write) {
-  ChipPorts& p = ports();
+uint8_t seqAccess(ChipPorts& p, uint8_t index, const uint8_t* write) {
   const uint8_t savedIndex = p.in8(kVgaSeqIndex);
   p.out16(kVgaSeqIndex, static_cast<uint16_t>((kSeqUnlockValue << 8) | kSeqLockRegister));
   p.out8(kVgaSeqIndex, index);
@@ -50,9 +45,7 @@ uint8_t seqAccess(uint8_t index, const uint8_t* write) {
 }
 
 // Polls input status 1 until the retrace bit equals `set`; false on time-out.
-bool pollRetrace(bool set, uint32_t start) {
-  ChipPorts& p = ports();
-  MilliClock& clock = *platform().clock;
+bool pollRetrace(ChipPorts& p, MilliClock& clock, bool set, uint32_t start) {
   for (uint32_t polls = 0; polls < kRetraceMaxPolls; ++polls) {
     const bool inRetrace = (p.in8(kVgaInputStatus1) & kInputStatusRetrace) != 0;
     if (inRetrace == set) return true;
@@ -63,21 +56,20 @@ bool pollRetrace(bool set, uint32_t start) {
 
 }  // namespace
 
-uint8_t readExtReg(uint8_t index) { return crtcAccess(index, nullptr); }
+uint8_t readExtReg(ChipPorts& ports, uint8_t index) { return crtcAccess(ports, index, nullptr); }
 
-void writeExtReg(uint8_t index, uint8_t value) { crtcAccess(index, &value); }
+void writeExtReg(ChipPorts& ports, uint8_t index, uint8_t value) { crtcAccess(ports, index, &value); }
 
-uint8_t readSeqReg(uint8_t index) { return seqAccess(index, nullptr); }
+uint8_t readSeqReg(ChipPorts& ports, uint8_t index) { return seqAccess(ports, index, nullptr); }
 
-void writeSeqReg(uint8_t index, uint8_t value) { seqAccess(index, &value); }
+void writeSeqReg(ChipPorts& ports, uint8_t index, uint8_t value) { seqAccess(ports, index, &value); }
 
-bool waitVerticalRetrace() {
-  const uint32_t start = platform().clock->now();
-  return pollRetrace(false, start) && pollRetrace(true, start);
+bool waitVerticalRetrace(ChipPorts& ports, MilliClock& clock) {
+  const uint32_t start = clock.now();
+  return pollRetrace(ports, clock, false, start) && pollRetrace(ports, clock, true, start);
 }
 
-uint32_t waitMilliseconds(uint32_t ms) {
-  MilliClock& clock = *platform().clock;
+uint32_t waitMilliseconds(MilliClock& clock, uint32_t ms) {
   const uint32_t start = clock.now();
   uint32_t elapsed = 0;
   while ((elapsed = clock.now() - start) < ms) {
@@ -85,8 +77,8 @@ uint32_t waitMilliseconds(uint32_t ms) {
   return elapsed;
 }
 
-uint32_t readChipRevision(uint32_t deviceId) {
-  uint32_t revision = readExtReg(0x2F);
+uint32_t readChipRevision(ChipPorts& ports, uint32_t deviceId) {
+  uint32_t revision = readExtReg(ports, 0x2F);
   if (deviceId == 0x8A20 || deviceId == 0x8A21) revision += 1;
   return revision;
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "tweaker/platform/chip_ports.h"
+
 namespace vdx {
 
 constexpr uint16_t kVgaSeqIndex = 0x3C4;
@@ -19,23 +21,23 @@ constexpr uint8_t kSeqLockRegister = 0x08;
 constexpr uint8_t kSeqUnlockValue = 0x06;
 
 // Extended CRTC registers: unlocked for the access, lock restored after.
-uint8_t readExtReg(uint8_t index);
-void writeExtReg(uint8_t index, uint8_t value);
+uint8_t readExtReg(ChipPorts& ports, uint8_t index);
+void writeExtReg(ChipPorts& ports, uint8_t index, uint8_t value);
 
 // Extended sequencer registers: unlocked for the access and left open.
-uint8_t readSeqReg(uint8_t index);
-void writeSeqReg(uint8_t index, uint8_t value);
+uint8_t readSeqReg(ChipPorts& ports, uint8_t index);
+void writeSeqReg(ChipPorts& ports, uint8_t index, uint8_t value);
 
 // Returns at the start of the next vertical retrace, or after a bound well
 // above one frame when the display is not scanning (false then).
-bool waitVerticalRetrace();
+bool waitVerticalRetrace(ChipPorts& ports, MilliClock& clock);
 
 // Polls the millisecond counter until `ms` have passed; returns the elapsed
 // milliseconds.
-uint32_t waitMilliseconds(uint32_t ms);
+uint32_t waitMilliseconds(MilliClock& clock, uint32_t ms);
 
 // The chip's revision as the identification records it: CR2F, plus one on
 // Savage3D ids.
-uint32_t readChipRevision(uint32_t deviceId);
+uint32_t readChipRevision(ChipPorts& ports, uint32_t deviceId);
 
 }  // namespace vdx

@@ -2,69 +2,62 @@
 
 #include <cmath>
 
-#include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/log_timestamp.h"
 #include "tweaker/adapter/pll.h"
-#include "tweaker/platform/platform.h"
-#include "tweaker/settings/preferences.h"
-#include "tweaker/settings/registry_utils.h"
-#include "tweaker/settings/settings_keys.h"
-#include "tweaker/shell/display_reset.h"
+#include "tweaker/common/registry_utils.h"
 
 namespace vdx {
 
 namespace {
-ClockState g_clocks;
 
 // Programs one clock when the generator can make a frequency other than the
 // one it runs at now; returns the frequency read back.
-float setClock(const PllRegisterSet& pll, uint32_t mode, float wanted) {
-  const float now = readPllFrequency(pll.pllIndex, pll.postDividerFlagRegister);
+float setClock(const Platform& hw, const PllRegisterSet& pll, uint32_t mode, float wanted, uint32_t settleMs) {
+  const float now = readPllFrequency(*hw.ports, pll.pllIndex, pll.postDividerFlagRegister);
   PllDivisors d = findPllDivisors(wanted, true, mode);
   if (d.mhz == 0.0f || std::fabs(d.mhz - now) < 0.005f) return now;
-  return programPll(pll.pllIndex, pll.loadWord(), d.mReg, d.nReg, pll.postDividerFlagRegister,
-                    static_cast<uint32_t>(preferences().clkDelay));
+  return programPll(*hw.ports, *hw.clock, pll.pllIndex, pll.loadWord(), d.mReg, d.nReg,
+                    pll.postDividerFlagRegister, settleMs);
 }
+
 }  // namespace
 
-ClockState& clockState() { return g_clocks; }
-
-void readStartupClocks() {
-  const AdapterIdentity& id = adapterIdentity();
+void readStartupClocks(ChipPorts& ports, const AdapterIdentity& id, ClockState& clocks) {
   if (id.has(kCapMclk)) {
-    g_clocks.startupMclk = readPllFrequency(id.mclkPll.pllIndex, id.mclkPll.postDividerFlagRegister);
-    g_clocks.desiredMclk = g_clocks.startupMclk;
+    clocks.startupMclk = readPllFrequency(ports, id.mclkPll.pllIndex, id.mclkPll.postDividerFlagRegister);
+    clocks.desiredMclk = clocks.startupMclk;
   }
   if (id.has(kCapEclk)) {
-    g_clocks.startupEclk = readPllFrequency(id.eclkPll.pllIndex, id.eclkPll.postDividerFlagRegister);
-    g_clocks.desiredEclk = g_clocks.startupEclk;
+    clocks.startupEclk = readPllFrequency(ports, id.eclkPll.pllIndex, id.eclkPll.postDividerFlagRegister);
+    clocks.desiredEclk = clocks.startupEclk;
   }
 }
 
-void keepStartupClocksForShift(const std::string& schemeFile) {
-  platform().profile->writeString(schemeFile, "Vidarix Clk", formatLogTimestamp(),
-                                  "Chip clock not set due to SHIFT key.");
-  g_clocks.desiredMclk = g_clocks.startupMclk;
-  g_clocks.desiredEclk = g_clocks.startupEclk;
+void keepStartupClocksForShift(const Platform& hw, const std::string& schemeFile, ClockState& clocks) {
+  hw.profile->writeString(schemeFile, "Vidarix Clk", formatLogTimestamp(*hw.system),
+                          "Chip clock not set due to SHIFT key.");
+  clocks.desiredMclk = clocks.startupMclk;
+  clocks.desiredEclk = clocks.startupEclk;
 }
 
-void applyDesiredClocks() {
-  if (!preferences().useOverclock || displayResetInProgress() || !g_clocks.clocksAllowed) return;
-  const AdapterIdentity& id = adapterIdentity();
-  if (id.has(kCapMclk) && g_clocks.desiredMclk > 0.0f)
-    g_clocks.desiredMclk = setClock(id.mclkPll, id.mclkSearchMode, g_clocks.desiredMclk);
-  if (id.has(kCapEclk) && g_clocks.desiredEclk > 0.0f)
-    g_clocks.desiredEclk = setClock(id.eclkPll, id.eclkSearchMode, g_clocks.desiredEclk);
+void applyDesiredClocks(const Platform& hw, const AdapterIdentity& id, const ClockRules& rules, ClockState& clocks) {
+  if (!rules.useOverclock || rules.resetInProgress || !clocks.clocksAllowed) return;
+  if (id.has(kCapMclk) && clocks.desiredMclk > 0.0f)
+    clocks.desiredMclk = setClock(hw, id.mclkPll, id.mclkSearchMode, clocks.desiredMclk, rules.settleMs);
+  if (id.has(kCapEclk) && clocks.desiredEclk > 0.0f)
+    clocks.desiredEclk = setClock(hw, id.eclkPll, id.eclkSearchMode, clocks.desiredEclk, rules.settleMs);
 }
 
-void restoreStartupClocks() {
-  const AdapterIdentity& id = adapterIdentity();
-  if (g_clocks.clocksAllowed) {
-    if (id.has(kCapMclk) && g_clocks.startupMclk > 0.0f) setClock(id.mclkPll, id.mclkSearchMode, g_clocks.startupMclk);
-    if (id.has(kCapEclk) && g_clocks.startupEclk > 0.0f) setClock(id.eclkPll, id.eclkSearchMode, g_clocks.startupEclk);
+void restoreStartupClocks(const Platform& hw, const AdapterIdentity& id, const ClockRules& rules,
+                          ClockState& clocks) {
+  if (clocks.clocksAllowed) {
+    if (id.has(kCapMclk) && clocks.startupMclk > 0.0f)
+      setClock(hw, id.mclkPll, id.mclkSearchMode, clocks.startupMclk, rules.settleMs);
+    if (id.has(kCapEclk) && clocks.startupEclk > 0.0f)
+      setClock(hw, id.eclkPll, id.eclkSearchMode, clocks.startupEclk, rules.settleMs);
   }
   RegKey card;
-  if (openSettingsKey(*platform().registry, id, SettingsKey::Card, &card) == 0) writeOnOff(card, "Overclocked", false);
+  if (openCardKey(*hw.registry, id, &card) == 0) writeOnOff(card, "Overclocked", false);
 }
 
 }  // namespace vdx

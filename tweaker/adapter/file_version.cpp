@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "tweaker/platform/platform.h"
 
 namespace vdx {
 namespace {
@@ -31,9 +30,8 @@ bool skipSeparator(const std::string& text, std::size_t* pos) {
 
 }  // namespace
 
-bool readFileVersion(const std::string& fileName, std::string* text) {
+bool readFileVersion(SystemServices& system, const std::string& fileName, std::string* text) {
   text->clear();
-  SystemServices& system = *platform().system;
   const std::string path =
       (fileName.size() >= 2 && fileName[1] == ':') ? fileName : system.systemDirectory() + "\\" + fileName;
   std::string version;
@@ -54,9 +52,9 @@ DriverVersion parseVersionText(const std::string& text) {
   return v;
 }
 
-DriverVersion parseDriverVersion(const std::string& fileName) {
+DriverVersion parseDriverVersion(SystemServices& system, const std::string& fileName) {
   std::string text;
-  if (!readFileVersion(fileName, &text)) return DriverVersion{};
+  if (!readFileVersion(system, fileName, &text)) return DriverVersion{};
   return parseVersionText(text);
 }
 

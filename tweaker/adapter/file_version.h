@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/platform/system.h"
 
 namespace vdx {
 
@@ -17,7 +18,7 @@ struct DriverVersion {
 
 // A name whose second character is ':' is a full path; anything else is a
 // file in the system directory. False with empty text on any failure.
-bool readFileVersion(const std::string& fileName, std::string* text);
+bool readFileVersion(SystemServices& system, const std::string& fileName, std::string* text);
 
 // The version numbers of a FileVersion text such as "4.12.01.2068-8.20.15"
 // (8, 20, 15): up to three decimal numbers after the last '-', each followed
@@ -25,6 +26,6 @@ bool readFileVersion(const std::string& fileName, std::string* text);
 DriverVersion parseVersionText(const std::string& text);
 
 // parseVersionText of the file's FileVersion; 0.0.0 without one.
-DriverVersion parseDriverVersion(const std::string& fileName);
+DriverVersion parseDriverVersion(SystemServices& system, const std::string& fileName);
 
 }  // namespace vdx

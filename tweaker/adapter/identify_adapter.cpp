@@ -1,6 +1,5 @@
 #include "tweaker/adapter/identify_adapter.h"
 
-#include <cctype>
 #include <cstdio>
 
 #include "tweaker/adapter/board_probe.h"
@@ -8,6 +7,7 @@
 #include "tweaker/adapter/chip_table.h"
 #include "tweaker/adapter/driver_version_rules.h"
 #include "tweaker/adapter/file_version.h"
+#include "tweaker/common/text_compare.h"
 #include "tweaker/platform/platform.h"
 
 namespace vdx {
@@ -15,13 +15,13 @@ namespace {
 
 constexpr std::size_t kMaxChipName = 63;
 
-void applyChipRow(AdapterIdentity& id, const ChipRow& row) {
+void applyChipRow(ChipPorts& ports, AdapterIdentity& id, const ChipRow& row) {
   id.chipName = row.name;
-  if (row.family == ChipFamily::Savage4) id.chipName += (readExtReg(0x92) & 0x10) ? "GT/Pro" : "LT";
+  if (row.family == ChipFamily::Savage4) id.chipName += (readExtReg(ports, 0x92) & 0x10) ? "GT/Pro" : "LT";
   id.chipName = id.chipName.substr(0, kMaxChipName);
   id.capabilities =
       (row.sgramCapabilities != 0 && id.memoryType == kMemorySgram) ? row.sgramCapabilities : row.capabilities;
-  if (row.agpProbeRegister != 0 && (readExtReg(row.agpProbeRegister) & 0x40)) id.capabilities |= row.agpMask;
+  if (row.agpProbeRegister != 0 && (readExtReg(ports, row.agpProbeRegister) & 0x40)) id.capabilities |= row.agpMask;
   id.mclkLimit = row.mclkLimit;
   id.eclkLimit = row.eclkLimit;
   id.iconId = row.iconId;
@@ -49,23 +49,18 @@ void applySavage2000Layout(AdapterIdentity& id) {
   id.perfIcdMenuDefault = true;
 }
 
-std::string lowerCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
+std::string systemFilePath(SystemServices& system, const std::string& name) {
+  return name.empty() ? std::string() : system.systemDirectory() + "\\" + lowerCase(name);
 }
 
-std::string systemFilePath(const std::string& name) {
-  return name.empty() ? std::string() : platform().system->systemDirectory() + "\\" + lowerCase(name);
-}
-
-void locateDriverFiles(AdapterIdentity& id, const ChipRow* row) {
+void locateDriverFiles(const Platform& hw, AdapterIdentity& id, const ChipRow* row) {
   if (!row) return;  // unknown chip: no driver files
   std::string driver = row->driverFile;
   std::string overridden;
-  if (readClassKeyString(pciIdsOf(id), "DEFAULT", "drv", &overridden)) driver = overridden;
-  id.driverFilePath = systemFilePath(driver);
-  id.icdFilePath = systemFilePath(row->icdFile);
-  id.metalFilePath = systemFilePath("metal.dll");
+  if (readClassKeyString(*hw.registry, pciIdsOf(id), "DEFAULT", "drv", &overridden)) driver = overridden;
+  id.driverFilePath = systemFilePath(*hw.system, driver);
+  id.icdFilePath = systemFilePath(*hw.system, row->icdFile);
+  id.metalFilePath = systemFilePath(*hw.system, "metal.dll");
 }
 
 std::string cardKeyPathOf(const AdapterIdentity& id) {
@@ -81,42 +76,36 @@ PciIds pciIdsOf(const AdapterIdentity& id) {
   return PciIds{id.vendorId, id.deviceId, id.revision, id.subsystemVendorId, id.subsystemId};
 }
 
-void fillAdapterHardware(AdapterIdentity& id) {
+void fillAdapterHardware(const Platform& hw, AdapterIdentity& id) {
   AdapterIdentity fresh;
   fresh.deviceId = id.deviceId;
   fresh.revision = id.revision;
   id = fresh;
 
-  id.memoryType = probeMemoryType(id.deviceId);
-  const SubsystemIds board = readSubsystemIds(id.deviceId);
+  id.memoryType = probeMemoryType(*hw.ports, id.deviceId);
+  const SubsystemIds board = readSubsystemIds(*hw.ports, id.deviceId);
   id.subsystemVendorId = board.vendorId;
   id.subsystemId = board.subsystemId;
 
   const ChipRow* row = findChipRow(id.deviceId);
   if (row) {
-    applyChipRow(id, *row);
+    applyChipRow(*hw.ports, id, *row);
     if (row->family == ChipFamily::SavageMX) applySubsystemRule(id);
     if (row->family == ChipFamily::Savage2000) applySavage2000Layout(id);
   }
 }
 
-void fillAdapterDriver(AdapterIdentity& id) {
+void fillAdapterDriver(const Platform& hw, AdapterIdentity& id) {
   id.cardKeyPath = cardKeyPathOf(id);
-  if (!findPciClassKey(pciIdsOf(id), &id.classKeyPath)) id.classKeyPath.clear();
-  locateDriverFiles(id, findChipRow(id.deviceId));
-  id.driverVersion = parseDriverVersion(id.driverFilePath).packed();
-  applyDriverVersionRules(id);
+  if (!findPciClassKey(*hw.registry, pciIdsOf(id), &id.classKeyPath)) id.classKeyPath.clear();
+  locateDriverFiles(hw, id, findChipRow(id.deviceId));
+  id.driverVersion = parseDriverVersion(*hw.system, id.driverFilePath).packed();
+  applyDriverVersionRules(*hw.system, id);
 }
 
-void fillAdapterIdentity(AdapterIdentity& id) {
-  fillAdapterHardware(id);
-  fillAdapterDriver(id);
+void fillAdapterIdentity(const Platform& hw, AdapterIdentity& id) {
+  fillAdapterHardware(hw, id);
+  fillAdapterDriver(hw, id);
 }
-
-void identifyAdapterHardware() { fillAdapterHardware(adapterIdentity()); }
-
-void identifyAdapterDriver() { fillAdapterDriver(adapterIdentity()); }
-
-void identifyAdapter() { fillAdapterIdentity(adapterIdentity()); }
 
 }  // namespace vdx

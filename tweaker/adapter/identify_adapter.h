@@ -3,6 +3,7 @@
 #pragma once
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/pci_class_key.h"
+#include "tweaker/platform/platform.h"
 
 namespace vdx {
 
@@ -13,14 +14,9 @@ constexpr char kProgramKeyPath[] = "Software\\Tessaly\\Vidarix";
 // so the driver defaults can be set between them, from the chip alone:
 // hardware = memory probe, board ids, chip table and board rules;
 // driver = card key, class key, driver files and their version rules.
-void fillAdapterHardware(AdapterIdentity& id);
-void fillAdapterDriver(AdapterIdentity& id);
-void fillAdapterIdentity(AdapterIdentity& id);  // both halves
-
-// The same on the process-wide record.
-void identifyAdapterHardware();
-void identifyAdapterDriver();
-void identifyAdapter();
+void fillAdapterHardware(const Platform& hw, AdapterIdentity& id);
+void fillAdapterDriver(const Platform& hw, AdapterIdentity& id);
+void fillAdapterIdentity(const Platform& hw, AdapterIdentity& id);  // both halves
 
 PciIds pciIdsOf(const AdapterIdentity& id);
 

@@ -1,6 +1,6 @@
 #include "tweaker/adapter/log_timestamp.h"
 
-#include "tweaker/platform/platform.h"
+#include "tweaker/platform/system.h"
 
 namespace vdx {
 namespace {
@@ -11,10 +11,10 @@ std::string joinLogTimestamp(const std::string& date, const std::string& time) {
   return date.substr(0, kMaxPart) + " " + time.substr(0, kMaxPart);
 }
 
-std::string formatLogTimestamp() {
+std::string formatLogTimestamp(SystemServices& system) {
   std::string date;
   std::string time;
-  if (!platform().system->localDateTime(&date, &time)) {
+  if (!system.localDateTime(&date, &time)) {
     date.clear();
     time.clear();
   }

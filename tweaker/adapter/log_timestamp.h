@@ -3,9 +3,11 @@
 #pragma once
 #include <string>
 
+#include "tweaker/platform/system.h"
+
 namespace vdx {
 
 std::string joinLogTimestamp(const std::string& date, const std::string& time);
-std::string formatLogTimestamp();
+std::string formatLogTimestamp(SystemServices& system);
 
 }  // namespace vdx

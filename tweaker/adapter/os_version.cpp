@@ -1,9 +1,8 @@
 #include "tweaker/adapter/os_version.h"
 
-#include <cctype>
 #include <cstdio>
 
-#include "tweaker/platform/platform.h"
+#include "tweaker/common/text_compare.h"
 
 namespace vdx {
 namespace {
@@ -11,20 +10,11 @@ namespace {
 constexpr uint32_t kPlatformWindows = 1;
 constexpr uint32_t kPlatformNt = 2;
 
-bool equalsIgnoringCase(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i]; ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return i == a.size() && b[i] == '\0';
-}
-
 OsVersionCode windows95Code(uint32_t minor, const std::string& service) {
   if (minor == 0) {
-    if (service.empty() || equalsIgnoringCase(service, "A")) return kOsWin95;
-    if (equalsIgnoringCase(service, "B")) return kOsWin95B;
-    if (equalsIgnoringCase(service, "C")) return kOsWin95C;
+    if (service.empty() || equalsNoCase(service, "A")) return kOsWin95;
+    if (equalsNoCase(service, "B")) return kOsWin95B;
+    if (equalsNoCase(service, "C")) return kOsWin95C;
     return kOsUnknown;
   }
   return minor == 10 ? kOsWin98 : kOsWinMe;
@@ -59,8 +49,8 @@ OsVersionCode classifyOsRecord(const OsVersionRecord& record, std::string* text)
   return kOsUnknown;
 }
 
-OsVersionCode classifyOsVersion(std::string* text) {
-  return classifyOsRecord(platform().system->osVersion(), text);
+OsVersionCode classifyOsVersion(SystemServices& system, std::string* text) {
+  return classifyOsRecord(system.osVersion(), text);
 }
 
 }  // namespace vdx

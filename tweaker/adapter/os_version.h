@@ -23,6 +23,6 @@ enum OsVersionCode : uint32_t {
 OsVersionCode classifyOsRecord(const OsVersionRecord& record, std::string* text);
 
 // classifyOsRecord of the running system.
-OsVersionCode classifyOsVersion(std::string* text);
+OsVersionCode classifyOsVersion(SystemServices& system, std::string* text);
 
 }  // namespace vdx

@@ -1,33 +1,15 @@
 #include "tweaker/adapter/pci_class_key.h"
 
-#include <cctype>
 #include <cstdio>
 
-#include "tweaker/adapter/registry_text.h"
-#include "tweaker/platform/platform.h"
+#include "tweaker/common/registry_text.h"
+#include "tweaker/common/text_compare.h"
 
 namespace vdx {
 namespace {
 
 const char kEnumPci[] = "Enum\\PCI";
 const char kClassRoot[] = "System\\CurrentControlSet\\Services\\Class\\";
-
-bool sameTextIgnoringCase(const std::string& a, std::size_t pos, const std::string& b) {
-  if (a.size() - pos < b.size()) return false;
-  for (std::size_t i = 0; i < b.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[pos + i])) != std::toupper(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
-std::size_t findIgnoringCase(const std::string& text, const std::string& part) {
-  if (part.size() > text.size()) return std::string::npos;
-  for (std::size_t pos = 0; pos + part.size() <= text.size(); ++pos) {
-    if (sameTextIgnoringCase(text, pos, part)) return pos;
-  }
-  return std::string::npos;
-}
 
 std::string hexText(const char* format, uint32_t a, uint32_t b = 0) {
   char buf[64];
@@ -39,19 +21,18 @@ std::string hexText(const char* format, uint32_t a, uint32_t b = 0) {
 
 bool pciDeviceNameMatches(const std::string& name, const PciIds& ids) {
   const std::string prefix = hexText("VEN_%04X&DEV_%04X", ids.vendorId, ids.deviceId);
-  if (!sameTextIgnoringCase(name, 0, prefix)) return false;
-  const std::size_t rev = findIgnoringCase(name, "&REV_");
+  if (!matchesNoCaseAt(name, 0, prefix)) return false;
+  const std::size_t rev = findNoCase(name, "&REV_");
   if (rev == std::string::npos) return true;
   const std::string wantedRev = hexText("&REV_%02X", ids.revision);
-  if (name.size() - rev != wantedRev.size() || !sameTextIgnoringCase(name, rev, wantedRev)) return false;
-  const std::size_t subsys = findIgnoringCase(name, "&SUBSYS_");
+  if (name.size() - rev != wantedRev.size() || !matchesNoCaseAt(name, rev, wantedRev)) return false;
+  const std::size_t subsys = findNoCase(name, "&SUBSYS_");
   if (subsys == std::string::npos) return true;
   const std::string wantedSubsys = hexText("&SUBSYS_%04X%04X", ids.subsystemId, ids.subsystemVendorId);
-  return sameTextIgnoringCase(name, subsys, wantedSubsys);
+  return matchesNoCaseAt(name, subsys, wantedSubsys);
 }
 
-bool findPciClassKey(const PciIds& ids, std::string* classKeyPath) {
-  Registry& reg = *platform().registry;
+bool findPciClassKey(Registry& reg, const PciIds& ids, std::string* classKeyPath) {
   std::string device;
   {
     RegKey pci;
@@ -82,11 +63,10 @@ bool findPciClassKey(const PciIds& ids, std::string* classKeyPath) {
   return true;
 }
 
-bool readClassKeyString(const PciIds& ids, const std::string& subkey, const std::string& valueName,
+bool readClassKeyString(Registry& reg, const PciIds& ids, const std::string& subkey, const std::string& valueName,
                         std::string* out) {
   std::string classKey;
-  if (!findPciClassKey(ids, &classKey)) return false;
-  Registry& reg = *platform().registry;
+  if (!findPciClassKey(reg, ids, &classKey)) return false;
   RegKey key;
   if (!key.open(reg, RegRoot::LocalMachine, classKey + "\\" + subkey)) return false;
   return readRegistryText(reg, key.handle(), valueName, out);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tweaker/platform/registry.h"
+
 namespace vdx {
 
 struct PciIds {
@@ -21,10 +23,10 @@ bool pciDeviceNameMatches(const std::string& name, const PciIds& ids);
 
 // "System\CurrentControlSet\Services\Class\<driver>" of the first matching
 // device; false when none matches or its "Driver" value is not a string.
-bool findPciClassKey(const PciIds& ids, std::string* classKeyPath);
+bool findPciClassKey(Registry& reg, const PciIds& ids, std::string* classKeyPath);
 
 // A string value (at most 255 characters) of a subkey of the class key.
-bool readClassKeyString(const PciIds& ids, const std::string& subkey, const std::string& valueName,
+bool readClassKeyString(Registry& reg, const PciIds& ids, const std::string& subkey, const std::string& valueName,
                         std::string* out);
 
 }  // namespace vdx

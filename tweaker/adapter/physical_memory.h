@@ -2,9 +2,11 @@
 #pragma once
 #include <cstdint>
 
+#include "tweaker/platform/system.h"
+
 namespace vdx {
 
 uint32_t megabytesRoundedUp(uint64_t bytes);
-uint32_t physicalMemoryMegabytes();
+uint32_t physicalMemoryMegabytes(SystemServices& system);
 
 }  // namespace vdx

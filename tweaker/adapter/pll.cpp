@@ -1,7 +1,6 @@
 #include "tweaker/adapter/pll.h"
 
 #include "tweaker/adapter/chip_registers.h"
-#include "tweaker/platform/platform.h"
 
 namespace vdx {
 namespace {
@@ -24,15 +23,15 @@ bool searchRange(uint32_t mode, SearchRange* out) {
 
 }  // namespace
 
-float readPllFrequency(uint8_t pllIndex, uint16_t flagRegister) {
-  const uint8_t mReg = readSeqReg(pllIndex);
-  const uint8_t nReg = readSeqReg(static_cast<uint8_t>(pllIndex + 1));
+float readPllFrequency(ChipPorts& ports, uint8_t pllIndex, uint16_t flagRegister) {
+  const uint8_t mReg = readSeqReg(ports, pllIndex);
+  const uint8_t nReg = readSeqReg(ports, static_cast<uint8_t>(pllIndex + 1));
   const int m = mReg & 0x1F;
   const int r = (mReg >> 5) & 3;
   const int n = nReg & 0x7F;
   int p = 1 << r;
   if (flagRegister != 0) {
-    p = readSeqReg(static_cast<uint8_t>(flagRegister)) == kPostDividerTwoFlag ? 2 : 4;
+    p = readSeqReg(ports, static_cast<uint8_t>(flagRegister)) == kPostDividerTwoFlag ? 2 : 4;
   }
   return static_cast<float>((n + 2) * kPllReferenceMhz / ((m + 2) * p));
 }
@@ -69,24 +68,24 @@ PllDivisors findPllDivisors(float target, bool bestMatch, uint32_t mode) {
   return any ? found : PllDivisors{};
 }
 
-float programPll(uint8_t pllIndex, uint16_t loadWord, uint8_t mReg, uint8_t nReg, uint16_t flagRegister,
-                 uint32_t settleMs) {
-  if (!platform().ports->available()) return 0.0f;
-  waitVerticalRetrace();
+float programPll(ChipPorts& ports, MilliClock& clock, uint8_t pllIndex, uint16_t loadWord, uint8_t mReg,
+                 uint8_t nReg, uint16_t flagRegister, uint32_t settleMs) {
+  if (!ports.available()) return 0.0f;
+  waitVerticalRetrace(ports, clock);
   const uint8_t loadRegister = static_cast<uint8_t>(loadWord & 0xFF);
   const uint8_t mask = static_cast<uint8_t>(loadWord >> 8);
-  const uint8_t base = static_cast<uint8_t>(readSeqReg(loadRegister) & ~mask);
-  writeSeqReg(loadRegister, base);
-  writeSeqReg(pllIndex, mReg);
-  writeSeqReg(static_cast<uint8_t>(pllIndex + 1), nReg);
-  writeSeqReg(loadRegister, static_cast<uint8_t>(base | mask));
-  writeSeqReg(loadRegister, base);
+  const uint8_t base = static_cast<uint8_t>(readSeqReg(ports, loadRegister) & ~mask);
+  writeSeqReg(ports, loadRegister, base);
+  writeSeqReg(ports, pllIndex, mReg);
+  writeSeqReg(ports, static_cast<uint8_t>(pllIndex + 1), nReg);
+  writeSeqReg(ports, loadRegister, static_cast<uint8_t>(base | mask));
+  writeSeqReg(ports, loadRegister, base);
   if (flagRegister != 0) {
-    writeSeqReg(static_cast<uint8_t>(flagRegister), (mReg & 0x60) == 0x20 ? kPostDividerTwoFlag : 0);
+    writeSeqReg(ports, static_cast<uint8_t>(flagRegister), (mReg & 0x60) == 0x20 ? kPostDividerTwoFlag : 0);
   }
   float mhz = 0.0f;
-  for (int i = 0; i < kReadBackCount; ++i) mhz = readPllFrequency(pllIndex, flagRegister);
-  waitMilliseconds(settleMs);
+  for (int i = 0; i < kReadBackCount; ++i) mhz = readPllFrequency(ports, pllIndex, flagRegister);
+  waitMilliseconds(clock, settleMs);
   return mhz;
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "tweaker/platform/chip_ports.h"
+
 namespace vdx {
 
 constexpr double kPllReferenceMhz = 14.31818;
@@ -17,7 +19,7 @@ struct PllDivisors {
 
 // Frequency the PLL pair at `pllIndex` now produces. A non-zero
 // `flagRegister` decides the post divider instead of the R bits.
-float readPllFrequency(uint8_t pllIndex, uint16_t flagRegister);
+float readPllFrequency(ChipPorts& ports, uint8_t pllIndex, uint16_t flagRegister);
 
 // Divisors for `target` MHz within [target - 0.02, target + 0.97), searched
 // in single precision. Mode 0 tries R 0..3 where 135 < target * 2^R <= 270,
@@ -28,7 +30,7 @@ PllDivisors findPllDivisors(float target, bool bestMatch, uint32_t mode);
 // Writes new divisors at the start of a retrace, pulses the latch, sets the
 // post-divider flag and returns the frequency read back after `settleMs`
 // (the "ClkDelay" preference). Returns 0 when the ports cannot be reached.
-float programPll(uint8_t pllIndex, uint16_t loadWord, uint8_t mReg, uint8_t nReg, uint16_t flagRegister,
-                 uint32_t settleMs = 0);
+float programPll(ChipPorts& ports, MilliClock& clock, uint8_t pllIndex, uint16_t loadWord, uint8_t mReg,
+                 uint8_t nReg, uint16_t flagRegister, uint32_t settleMs = 0);
 
 }  // namespace vdx

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tweaker/platform/platform.h"
+#include "tweaker/platform/system.h"
 
 namespace vdx {
 
@@ -43,9 +43,9 @@ DirectXVersion directXVersionFromText(const std::string& text) {
   return v;
 }
 
-DirectXVersion FormatDirectXVersion(const std::string& path) {
+DirectXVersion FormatDirectXVersion(SystemServices& system, const std::string& path) {
   std::string text;
-  platform().system->fileVersionText(path, &text);
+  system.fileVersionText(path, &text);
   return directXVersionFromText(text);
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "tweaker/platform/system.h"
+
 namespace vdx {
 
 struct DirectXVersion {
@@ -14,6 +16,6 @@ struct DirectXVersion {
 DirectXVersion directXVersionFromText(const std::string& fileVersion);
 
 // The same for a file; an unreadable version counts as text without a '.'.
-DirectXVersion FormatDirectXVersion(const std::string& path);
+DirectXVersion FormatDirectXVersion(SystemServices& system, const std::string& path);
 
 }  // namespace vdx

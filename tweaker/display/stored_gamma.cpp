@@ -3,12 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "tweaker/adapter/adapter_identity.h"
-#include "tweaker/display/driver_escape.h"
-#include "tweaker/platform/platform.h"
-#include "tweaker/settings/preferences.h"
-#include "tweaker/settings/registry_utils.h"
-#include "tweaker/settings/settings_keys.h"
+#include "tweaker/common/registry_utils.h"
 
 namespace vdx {
 
@@ -63,19 +58,18 @@ GammaRamp buildGammaRamp(const StoredGamma& g) {
   return ramp;
 }
 
-void ApplyStoredGamma() {
+void ApplyStoredGamma(const Platform& hw, const AdapterIdentity& id, GammaType type, DriverEscapes& escapes) {
   uint32_t width = 0, height = 0, bpp = 0;
-  platform().display->deviceCaps(&width, &height, &bpp);
+  hw.display->deviceCaps(&width, &height, &bpp);
   if (bpp <= 8) return;  // palette modes get no gamma
-  const GammaType type = preferences().gammaType;
   RegKey card;
   std::string text;
-  if (openSettingsKey(*platform().registry, adapterIdentity(), SettingsKey::Card, &card) == 0)
+  if (openCardKey(*hw.registry, id, &card) == 0)
     readStringValue(card, gammaValueName(type, static_cast<int>(width), static_cast<int>(height), static_cast<int>(bpp)),
                     &text, "");
   card.close();
   if (type == GAMMA_DISABLED) return;
-  SetGammaRamp(buildGammaRamp(parseStoredGamma(text)), false);
+  escapes.SetGammaRamp(buildGammaRamp(parseStoredGamma(text)), false);
 }
 
 }  // namespace vdx

@@ -3,7 +3,10 @@
 #pragma once
 #include <string>
 
+#include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/display/driver_escape.h"
 #include "tweaker/display/gamma_ramp.h"
+#include "tweaker/platform/platform.h"
 #include "tweaker/settings/gamma_type.h"
 
 namespace vdx {
@@ -25,7 +28,8 @@ StoredGamma parseStoredGamma(const std::string& text);
 // The hardware table for the settings, one curve per channel.
 GammaRamp buildGammaRamp(const StoredGamma& g);
 
-// Loads the stored settings for the mode in force into the hardware table.
-void ApplyStoredGamma();
+// Loads the settings stored under `type` for the mode in force into the
+// hardware table.
+void ApplyStoredGamma(const Platform& hw, const AdapterIdentity& id, GammaType type, DriverEscapes& escapes);
 
 }  // namespace vdx

@@ -1,6 +1,6 @@
-// The process-wide set of platform services the tweaker's logic calls. The
-// program's entry installs the real (or simulated) ones once; tests install
-// fakes. Nothing else holds a service.
+// The platform services the tweaker's logic calls, as one set of pointers.
+// The program's entry owns the real (or simulated) services and hands this
+// set down; tests hand down fakes. Every pointer is set before use.
 #pragma once
 #include "tweaker/platform/chip_ports.h"
 #include "tweaker/platform/display.h"
@@ -18,9 +18,5 @@ struct Platform {
   MilliClock* clock = nullptr;
   SystemServices* system = nullptr;
 };
-
-// The installed services; every pointer is set before the logic runs.
-Platform& platform();
-void installPlatform(const Platform& services);
 
 }  // namespace vdx

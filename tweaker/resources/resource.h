@@ -40,3 +40,17 @@
 #define IDI_SAVAGE4 111
 #define IDI_SAVAGEMX 138
 #define IDI_SAVAGE2000 168
+
+// Tray menus (their tables stand in for menu resources).
+#define IDR_MENU_ADVANCED 105
+#define IDR_MENU_BASIC 106
+
+// Dialog templates of the tray commands.
+#define IDD_ABOUT 120
+#define IDD_SAVE_SCHEME_AS 124
+#define IDD_OVERCLOCK 126
+#define IDD_DISPLAY_OUTPUTS 141
+#define IDD_MINIGL_APPLICATIONS 145
+#define IDD_CONFIGURE_SCHEMES 146
+#define IDD_GAMMA 147
+#define IDD_REFRESH_RATES 170

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tweaker/platform/profile.h"
+
 namespace vdx {
 
 constexpr char kSchemeSection[] = "Ferrolux";
@@ -12,11 +14,7 @@ constexpr std::size_t kSchemeListNameMax = 391;
 // otherwise "Vidarix.dat" in the system directory.
 std::string resolveSchemeFilePath(const std::string& preference, const std::string& systemDirectory);
 
-// The path resolved at start-up.
-const std::string& schemeFilePath();
-void setSchemeFilePath(const std::string& path);
-
 // The scheme names in file order, each cut to what the list keeps.
-std::vector<std::string> schemeNames(const std::string& file);
+std::vector<std::string> schemeNames(ProfileFile& profile, const std::string& file);
 
 }  // namespace vdx

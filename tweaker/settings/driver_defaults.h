@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/platform/chip_ports.h"
 #include "tweaker/settings/driver_options.h"
 
 namespace vdx {
@@ -22,8 +24,9 @@ DriverOptions driverDefaults(const DefaultsInput& in);
 // Default AGP texture memory in MB for a chip and an amount of memory.
 int32_t defaultAgpSize(uint32_t deviceId, uint32_t physicalMemoryMegabytes);
 
-// Fills defaultOptions() for the identified adapter, reading the strap
-// register of its family from the chip.
-void setDriverDefaults();
+// Fills `defaults` for the identified adapter, reading the strap register of
+// its family from the chip.
+void setDriverDefaults(ChipPorts& ports, const AdapterIdentity& id, uint32_t physicalMemoryMegabytes,
+                       DriverOptions& defaults);
 
 }  // namespace vdx

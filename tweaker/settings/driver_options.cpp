@@ -9,14 +9,4 @@ bool operator==(const DriverOptions& a, const DriverOptions& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-DriverOptions& defaultOptions() {
-  static DriverOptions instance;
-  return instance;
-}
-
-DriverOptions& currentOptions() {
-  static DriverOptions instance;
-  return instance;
-}
-
 }  // namespace vdx

@@ -54,9 +54,7 @@ struct DriverOptions {
 bool operator==(const DriverOptions& a, const DriverOptions& b);
 inline bool operator!=(const DriverOptions& a, const DriverOptions& b) { return !(a == b); }
 
-// The process-wide pair: the driver's defaults for this chip (zero until the
-// defaults are set at start-up) and the values in force.
-DriverOptions& defaultOptions();
-DriverOptions& currentOptions();
+// The program holds two: defaultOptions, the driver's defaults for this chip
+// (zero until set at start-up), and currentOptions, the values in force.
 
 }  // namespace vdx

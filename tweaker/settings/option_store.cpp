@@ -2,11 +2,10 @@
 
 #include <cstdio>
 
-#include "tweaker/platform/platform.h"
 #include "tweaker/settings/option_table.h"
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/settings_keys.h"
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_rules.h"
 #include "tweaker/settings/tristate_names.h"
 
 namespace vdx {
@@ -191,23 +190,6 @@ bool writeMiniGLOptions(Registry& reg, const AdapterIdentity& id, const OptionCo
   if (openSettingsKey(reg, id, SettingsKey::MiniGL, &key) != 0) return false;
   for (int i = 0; i < kMiniGLOrderCount; ++i) writeRow(key, *findOptionRow(kMiniGLOrder[i]), ctx, defaults, current);
   return true;
-}
-
-void readDriverOptions() {
-  readDriverOptions(*platform().registry, adapterIdentity(), optionContext(adapterIdentity(), preferences(), false),
-                    defaultOptions(), &currentOptions());
-}
-
-bool writeDriverOptions(bool texPatchUnavailable) {
-  return writeDriverOptions(*platform().registry, adapterIdentity(),
-                            optionContext(adapterIdentity(), preferences(), texPatchUnavailable), defaultOptions(),
-                            currentOptions());
-}
-
-bool writeMiniGLOptions() {
-  return writeMiniGLOptions(*platform().registry, adapterIdentity(),
-                            optionContext(adapterIdentity(), preferences(), false), defaultOptions(),
-                            currentOptions());
 }
 
 }  // namespace vdx

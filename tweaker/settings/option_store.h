@@ -33,10 +33,4 @@ bool writeDriverOptions(Registry& reg, const AdapterIdentity& id, const OptionCo
 bool writeMiniGLOptions(Registry& reg, const AdapterIdentity& id, const OptionContext& ctx,
                         const DriverOptions& defaults, const DriverOptions& current);
 
-// The same on the process-wide records: currentOptions against defaultOptions,
-// the adapter record and the preferences.
-void readDriverOptions();
-bool writeDriverOptions(bool texPatchUnavailable);
-bool writeMiniGLOptions();
-
 }  // namespace vdx

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tweaker/adapter/adapter_identity.h"
+
 namespace vdx {
 namespace {
 
@@ -28,20 +30,20 @@ const OptionRow kRows[] = {
     SW(FB, W::Always, 0),
     SW(OS, W::Always, 0),
     SW(TSL, W::Always, 0),
-    SW(BW, W::WithCapability, 0x40),
-    SW(WC, W::WithCapability, 0x200),
-    SW(ZB, W::WithCapability, 0x400),
-    SW(ZC, W::WithCapability, 0x800),
+    SW(BW, W::WithCapability, kCapBlockWrite),
+    SW(WC, W::WithCapability, kCapWriteCombining),
+    SW(ZB, W::WithCapability, kCapZBuffer),
+    SW(ZC, W::WithCapability, kCapFastZClear),
     SW(NF, W::Always, 0),
-    SW(WB, W::WithCapability, 0x200000),
-    SW(HSP, W::WithCapability, 0x400000),
-    SW(AGPSB, W::WithCapability, 0x1000),
+    SW(WB, W::WithCapability, kCapForceWBuffer),
+    SW(HSP, W::WithCapability, kCapFixGameText),
+    SW(AGPSB, W::WithCapability, kCapAgpSideband),
     SW(ICD3DNOW, W::OpenGl, 0),
     SW(ICDSIMD, W::OpenGl, 0),
     SW(ICDUSEKTX, W::OpenGl, 0),
     SW(ICDWBUFFER, W::OpenGl, 0),
-    {"ICDHWTL", A, E::TriState, &D::ICDHWTL, nullptr, 0, 0, W::OpenGl, 0x100000},
-    {"ICDAZ", A, E::TriState, &D::ICDAZ, nullptr, 0, 0, W::OpenGl, 0x800000},
+    {"ICDHWTL", A, E::TriState, &D::ICDHWTL, nullptr, 0, 0, W::OpenGl, kCapHwTnl},
+    {"ICDAZ", A, E::TriState, &D::ICDAZ, nullptr, 0, 0, W::OpenGl, kCapAutoZClear},
     {"ICDFOGTABLE", A, E::TriState, &D::ICDFOGTABLE, nullptr, 0, 0, W::OpenGl, 0},
     {"ICDTEXTURESIZE", A, E::TextureSize, &D::ICDTEXTURESIZE, nullptr, 0, 0, W::OpenGl, 0},
     {"DB", A, E::Decimal, nullptr, &D::DB, -1, 1, W::Always, 0},
@@ -49,7 +51,7 @@ const OptionRow kRows[] = {
     {"AGP", A, E::AgpRate, &D::AGP, nullptr, 1, 4, W::Always, 0},
     {"TC", A, E::Number, &D::TC, nullptr, 64, 2048, W::NotByWriter, 0},
     {"TM", A, E::Number, &D::TM, nullptr, kLowIsTmFloor, 2048, W::NotByWriter, 0},
-    {"DMACB", A, E::CommandDma, &D::DMACB, nullptr, 1, 4, W::WithCapability, 0x80},
+    {"DMACB", A, E::CommandDma, &D::DMACB, nullptr, 1, 4, W::WithCapability, kCapCommandDma},
     {"ICDMode", A, E::SwitchKeepingValue, &D::ICDMode, nullptr, 0, 1, W::NotByWriter, 0},
     {"32Bit", M, E::Dword, &D::Bit32, nullptr, 0, 1, W::Always, 0},
     {"AutoS3TC", M, E::Dword, &D::AutoS3TC, nullptr, 0, 1, W::Always, 0},

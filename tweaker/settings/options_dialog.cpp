@@ -4,9 +4,9 @@
 
 #include "tweaker/resources/resource.h"
 #include "tweaker/settings/preferences_store.h"
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/run_at_startup.h"
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_rules.h"
 
 namespace vdx {
 namespace {

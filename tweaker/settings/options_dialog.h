@@ -7,7 +7,7 @@
 #include "tweaker/platform/registry.h"
 #include "tweaker/settings/driver_options.h"
 #include "tweaker/settings/preferences.h"
-#include "tweaker/shell/dialog_surface.h"
+#include "tweaker/ui/dialog_surface.h"
 
 namespace vdx {
 

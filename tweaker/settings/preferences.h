@@ -1,6 +1,6 @@
 // The program's own preferences: which menu to show, what to confirm, how
-// schemes behave, and a few per-card values. One process-wide record,
-// loaded at start-up and written by the Options dialog.
+// schemes behave, and a few per-card values. The program holds one, loaded
+// at start-up and written by the Options dialog.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -46,7 +46,5 @@ struct Preferences {
   bool ict = true;  // the driver's InControl Tools
   bool perfIcdMenu = false;
 };
-
-Preferences& preferences();
 
 }  // namespace vdx

@@ -2,11 +2,10 @@
 
 #include <cstdio>
 
-#include "tweaker/platform/platform.h"
 #include "tweaker/settings/agp_size_list.h"
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/settings_keys.h"
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_rules.h"
 
 namespace vdx {
 namespace {
@@ -147,14 +146,6 @@ bool savePreferences(Registry& reg, const AdapterIdentity& id, const Preferences
   writeOnOffOrDelete(key, "ICT", prefs.ict ? 1 : 0, 1, writeDefaults);
   writeOnOff(key, "PerfICDmenu", prefs.perfIcdMenu);
   return ok;
-}
-
-PreferencesLoad loadPreferences(const CardKeyReader& readClockValues) {
-  return loadPreferences(*platform().registry, adapterIdentity(), preferences(), readClockValues);
-}
-
-bool savePreferences() {
-  return savePreferences(*platform().registry, adapterIdentity(), preferences(), currentOptions(), defaultOptions());
 }
 
 }  // namespace vdx

@@ -30,8 +30,4 @@ PreferencesLoad loadPreferences(Registry& reg, AdapterIdentity& id, Preferences&
 bool savePreferences(Registry& reg, const AdapterIdentity& id, const Preferences& prefs,
                      const DriverOptions& current, const DriverOptions& defaults);
 
-// The same on the installed registry and the process-wide records.
-PreferencesLoad loadPreferences(const CardKeyReader& readClockValues);
-bool savePreferences();
-
 }  // namespace vdx

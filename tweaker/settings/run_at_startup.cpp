@@ -1,8 +1,9 @@
 #include "tweaker/settings/run_at_startup.h"
 
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/settings_keys.h"
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_rules.h"
 
 namespace vdx {
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/adapter/identify_adapter.h"
 #include "tweaker/platform/registry.h"
 
 namespace vdx {
 
-constexpr char kProgramKeyPath[] = "Software\\Tessaly\\Vidarix";
 constexpr char kMiniGLKeyPath[] = "Software\\S3\\S3GL";
 constexpr char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -23,9 +23,5 @@ bool readStringValue(Registry& reg, const AdapterIdentity& id, SettingsKey which
                      std::string* out, const std::string& dflt);
 bool writeStringValue(Registry& reg, const AdapterIdentity& id, SettingsKey which, const std::string& name,
                       const std::string& text);
-
-// The same on the installed registry and the process-wide adapter record.
-bool readStringValue(SettingsKey which, const std::string& name, std::string* out, const std::string& dflt);
-bool writeStringValue(SettingsKey which, const std::string& name, const std::string& text);
 
 }  // namespace vdx

@@ -1,6 +1,7 @@
 #include "tweaker/settings/tristate_names.h"
 
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_rules.h"
 
 namespace vdx {
 namespace {

@@ -2,40 +2,28 @@
 
 #include <iterator>
 
+#include "tweaker/resources/command_ids.h"
+#include "tweaker/resources/resource.h"
+
 namespace vdx {
 
-namespace {
-
 const DialogCommand kDialogCommands[] = {
-    {30006, DialogKind::About, 120},
-    {30008, DialogKind::Options, 128},
-    {30009, DialogKind::Overclock, 126},
-    {30038, DialogKind::MiniGLApplications, 145},
-    {30420, DialogKind::DisplayOutputs, 141},
-    {30427, DialogKind::Gamma, 147},
-    {30449, DialogKind::RefreshRates, 170},
-    {40096, DialogKind::ConfigureSchemes, 146},
+    {IDM_ABOUT, DialogKind::About, IDD_ABOUT, 0},
+    {IDM_OPTIONS, DialogKind::Options, IDD_OPTIONS, 0},
+    {IDM_OVERCLOCK, DialogKind::Overclock, IDD_OVERCLOCK, 0},
+    {IDM_MINIGL_CONFIG, DialogKind::MiniGLApplications, IDD_MINIGL_APPLICATIONS, 0},
+    {IDM_OUTPUTS, DialogKind::DisplayOutputs, IDD_DISPLAY_OUTPUTS, kCapOutputs},
+    {IDM_GAMMA, DialogKind::Gamma, IDD_GAMMA, kCapGamma},
+    {IDM_REFRESH_RATES, DialogKind::RefreshRates, IDD_REFRESH_RATES, 0},
+    {IDM_SCHEME_CONFIGURE, DialogKind::ConfigureSchemes, IDD_CONFIGURE_SCHEMES, 0},
 };
-
-WindowHandle slots[static_cast<std::size_t>(DialogKind::Count)] = {};
-
-}  // namespace
+const std::size_t kDialogCommandCount = std::size(kDialogCommands);
 
 const DialogCommand* findDialogCommand(uint16_t commandId) {
   for (const DialogCommand& row : kDialogCommands) {
     if (row.commandId == commandId) return &row;
   }
   return nullptr;
-}
-
-WindowHandle dialogSlot(DialogKind kind) {
-  const auto i = static_cast<std::size_t>(kind);
-  return i < std::size(slots) ? slots[i] : nullptr;
-}
-
-void setDialogSlot(DialogKind kind, WindowHandle window) {
-  const auto i = static_cast<std::size_t>(kind);
-  if (i < std::size(slots)) slots[i] = window;
 }
 
 }  // namespace vdx

@@ -1,36 +1,23 @@
-// The program's modal dialogs, one copy each: a dialog puts its window in its
-// slot when it opens; a second request brings that window forward instead.
+// The tray commands that open a dialog, each with its dialog template.
 #pragma once
 #include <cstdint>
 
-#include "tweaker/shell/message_box.h"
+#include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/ui/dialog_slots.h"
 
 namespace vdx {
-
-enum class DialogKind : uint8_t {
-  About,
-  Options,
-  Overclock,
-  MiniGLApplications,
-  DisplayOutputs,
-  Gamma,
-  RefreshRates,
-  ConfigureSchemes,
-  Count
-};
 
 struct DialogCommand {
   uint16_t commandId;
   DialogKind kind;
-  uint16_t resourceId;  // the dialog template
+  uint16_t resourceId;        // the dialog template
+  ChipCapability capability;  // 0: always offered; else the item is removed without it
 };
+
+extern const DialogCommand kDialogCommands[];
+extern const std::size_t kDialogCommandCount;
 
 // The row of a command that opens a dialog; null for other commands.
 const DialogCommand* findDialogCommand(uint16_t commandId);
-
-// The open dialog of a kind, or null. Dialogs set their slot in
-// WM_INITDIALOG; the command handler clears it when the dialog returns.
-WindowHandle dialogSlot(DialogKind kind);
-void setDialogSlot(DialogKind kind, WindowHandle window);
 
 }  // namespace vdx

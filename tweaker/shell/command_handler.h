@@ -7,7 +7,8 @@
 #include <string>
 
 #include "tweaker/shell/command_dialogs.h"
-#include "tweaker/shell/message_box.h"
+#include "tweaker/shell/program.h"
+#include "tweaker/ui/message_box.h"
 
 namespace vdx {
 
@@ -40,13 +41,13 @@ struct DisplayChangeAnswer {
 
 // Asks (or decides by the preferences) whether a change that needs a
 // display reset goes ahead, and whether the display is then reset.
-DisplayChangeAnswer confirmDisplayChange(WindowHandle owner, const std::string& settingName);
+DisplayChangeAnswer confirmDisplayChange(Program& program, WindowHandle owner, const std::string& settingName);
 
 // The WM_COMMAND work for one command id; `schemeCount` is the number of
 // schemes the last tray menu offered.
-void handleMenuCommand(uint16_t id, uint16_t schemeCount, CommandHost& host);
+void handleMenuCommand(Program& program, uint16_t id, uint16_t schemeCount, CommandHost& host);
 
 // A TweakRes item: its text "%dx%d (%d bpp)" names the mode to switch to.
-void changeToMenuMode(const std::string& itemText, WindowHandle owner);
+void changeToMenuMode(Program& program, const std::string& itemText, WindowHandle owner);
 
 }  // namespace vdx

@@ -1,23 +1,18 @@
 #include "tweaker/shell/command_schemes.h"
 
-#include "tweaker/settings/driver_options.h"
-#include "tweaker/settings/option_store.h"
-#include "tweaker/settings/preferences.h"
-#include "tweaker/settings/settings_keys.h"
-#include "tweaker/shell/display_reset.h"
-#include "tweaker/shell/shell_state.h"
+#include "tweaker/shell/program_records.h"
 
 namespace vdx {
 
-bool applyDefaultOptions() {
-  DriverOptions& o = currentOptions();
+bool applyDefaultOptions(Program& program) {
+  DriverOptions& o = program.currentOptions;
   const int32_t agpSize = o.AGPSize, aa = o.AA, vo = o.VO;
-  o = defaultOptions();
-  writeDriverOptions(texPatchUnavailable());
-  writeMiniGLOptions();
-  writeStringValue(SettingsKey::Card, "Current", "(Default)");
-  if ((o.AGPSize != agpSize || o.AA != aa || o.VO != vo) && preferences().autoResetDisplay) {
-    resetDisplay(RESET_FULL);
+  o = program.defaultOptions;
+  writeDriverOptions(program);
+  writeMiniGLOptions(program);
+  writeSettingString(program, SettingsKey::Card, "Current", "(Default)");
+  if ((o.AGPSize != agpSize || o.AA != aa || o.VO != vo) && program.preferences.autoResetDisplay) {
+    resetDisplay(program, RESET_FULL);
   }
   return true;
 }

@@ -2,18 +2,15 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_compare.h"
+#include "tweaker/resources/resource.h"
+#include "tweaker/settings/menu_option_table.h"
+#include "tweaker/shell/command_dialogs.h"
 #include "tweaker/shell/menu_tables.h"
 
 namespace vdx {
 
 namespace {
-
-constexpr uint32_t kCapCommandDmaBit = 0x80;
-constexpr uint32_t kCapAgpBit = 0x100;
-constexpr uint32_t kCapMiniGlBit = 0x40000;
-constexpr uint32_t kCapOpenGlBit = 0x80000;
-constexpr uint32_t kCapHwTnlBit = 0x100000;
-constexpr uint32_t kCapAutoZClearBit = 0x800000;
 
 // Top-level positions of the popups in the resource menus.
 constexpr std::size_t kTexturesPos = 0;
@@ -22,17 +19,6 @@ constexpr std::size_t kAdvancedMiniGlPos = 2, kBasicMiniGlPos = 1;
 constexpr std::size_t kAdvancedOpenGlPos = 3, kBasicOpenGlPos = 2;
 
 bool isSavage3D(uint32_t deviceId) { return deviceId == 0x8A20 || deviceId == 0x8A21; }
-
-bool equalsNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // Inserts an item the program creates itself, keeping its record.
 MenuNode& insertRecorded(TrayMenu& menu, MenuNode& popup, std::size_t pos, MenuNode node) {
@@ -43,28 +29,33 @@ MenuNode& insertRecorded(TrayMenu& menu, MenuNode& popup, std::size_t pos, MenuN
   return insertMenuAt(popup, pos, std::move(node));
 }
 
+bool lacks(const TrayMenuInputs& in, ChipCapability mask) { return mask != 0 && (mask & in.capabilities) == 0; }
+
 void removeByCapability(const TrayMenuInputs& in, MenuNode& tray) {
-  for (const MenuOptionMark& row : in.optionRows) {
-    if (row.menuId == 0) break;
-    if (row.mask != 0 && (row.mask & in.capabilities) == 0) {
-      removeMenuItem(tray, row.menuId);
-    } else if (row.hasField) {
-      checkMenuItem(tray, row.menuId, row.on);
+  for (std::size_t i = 0; i < menuOptionTableSize; ++i) {
+    const MenuOptionRow& row = menuOptionTable[i];
+    if (lacks(in, row.capability)) {
+      for (uint32_t id = row.first; id <= row.last; ++id) removeMenuItem(tray, static_cast<uint16_t>(id));
+    } else if (row.showsCheck()) {
+      checkMenuItem(tray, row.first, in.options.*row.field != 0);
     }
+  }
+  for (std::size_t i = 0; i < kDialogCommandCount; ++i) {
+    if (lacks(in, kDialogCommands[i].capability)) removeMenuItem(tray, kDialogCommands[i].commandId);
   }
 }
 
 void trimOpenGlAndMiniGl(const TrayMenuInputs& in, MenuNode& tray) {
-  if ((in.capabilities & kCapOpenGlBit) || in.perfIcdMenu) {
+  if ((in.capabilities & kCapOpenGl) || in.perfIcdMenu) {
     MenuNode* openGl = childAt(tray, in.advanced ? kAdvancedOpenGlPos : kBasicOpenGlPos);
     if (in.advanced && openGl && openGl->kind == MenuNode::kPopup) {
-      if (!(in.capabilities & kCapAutoZClearBit)) removeMenuAt(*openGl, 1);
-      if (!(in.capabilities & kCapHwTnlBit)) removeMenuAt(*openGl, 0);
+      if (!(in.capabilities & kCapAutoZClear)) removeMenuAt(*openGl, 1);
+      if (!(in.capabilities & kCapHwTnl)) removeMenuAt(*openGl, 0);
     }
   } else {
     removeMenuAt(tray, in.advanced ? kAdvancedOpenGlPos : kBasicOpenGlPos);
   }
-  if (!(in.capabilities & kCapMiniGlBit) || in.perfIcdMenu) {
+  if (!(in.capabilities & kCapMiniGl) || in.perfIcdMenu) {
     removeMenuAt(tray, in.advanced ? kAdvancedMiniGlPos : kBasicMiniGlPos);
   }
 }
@@ -75,23 +66,23 @@ void insertAgpSizes(const TrayMenuInputs& in, MenuNode& agp) {
   for (uint32_t size : in.agpSizeList) {
     if (size > in.physicalMemoryMb) continue;
     // A size outside the command range would be an item that does nothing.
-    if (size == 0 || size > kIdAgpSizeLast - kIdAgpSizeCustom) continue;
+    if (size == 0 || size > IDM_AGP_SIZE_LAST - IDM_AGP_SIZE_CUSTOM) continue;
     std::snprintf(text, sizeof text, "%u MB", static_cast<unsigned>(size));
-    insertMenuAt(agp, pos++, MenuNode::item(static_cast<uint16_t>(kIdAgpSizeCustom + size), text));
+    insertMenuAt(agp, pos++, MenuNode::item(static_cast<uint16_t>(IDM_AGP_SIZE_CUSTOM + size), text));
   }
-  insertMenuAt(agp, pos, MenuNode::item(kIdAgpSizeCustom, "Custom"));
+  insertMenuAt(agp, pos, MenuNode::item(IDM_AGP_SIZE_CUSTOM, "Custom"));
 }
 
 void trimAdvancedOnly(const TrayMenuInputs& in, MenuNode& tray) {
-  if (!(in.capabilities & kCapCommandDmaBit)) {
+  if (!(in.capabilities & kCapCommandDma)) {
     if (MenuNode* misc = childAt(tray, kMiscPos)) removeMenuAt(*misc, 1);
   }
   MenuNode* textures = childAt(tray, kTexturesPos);
   if (!textures) return;
-  if (in.capabilities & kCapAgpBit) {
+  if (in.capabilities & kCapAgp) {
     MenuNode* agp = childAt(*textures, 0);
     if (agp && agp->kind == MenuNode::kPopup) insertAgpSizes(in, *agp);
-    if (isSavage3D(in.deviceId)) removeMenuItem(tray, 30429);
+    if (isSavage3D(in.deviceId)) removeMenuItem(tray, IDM_AGP_SIDEBAND);
   } else {
     removeMenuAt(*textures, 1);
     removeMenuAt(*textures, 0);
@@ -103,26 +94,26 @@ void addSchemes(const TrayMenuInputs& in, TrayMenu& menu) {
   MenuNode& schemes = insertRecorded(menu, menu.popup, 0, MenuNode::popup("Schemes"));
   int match = -1;
   uint16_t count = 0;
-  for (std::size_t i = 0; i < in.schemes.size() && kIdSchemeFirst + i <= 0xFFFF; ++i) {
-    const uint16_t id = static_cast<uint16_t>(kIdSchemeFirst + i);
+  for (std::size_t i = 0; i < in.schemes.size() && IDM_SCHEME_FIRST + i <= 0xFFFF; ++i) {
+    const uint16_t id = static_cast<uint16_t>(IDM_SCHEME_FIRST + i);
     insertRecorded(menu, schemes, i, MenuNode::item(id, in.schemes[i]));
     if (match < 0 && equalsNoCase(in.schemes[i], in.currentScheme)) match = static_cast<int>(i);
     ++count;
   }
   if (match >= 0) {
-    checkMenuRadioItem(schemes, kIdSchemeFirst, static_cast<uint16_t>(kIdSchemeFirst + count),
-                       static_cast<uint16_t>(kIdSchemeFirst + match));
+    checkMenuRadioItem(schemes, IDM_SCHEME_FIRST, static_cast<uint16_t>(IDM_SCHEME_FIRST + count),
+                       static_cast<uint16_t>(IDM_SCHEME_FIRST + match));
   }
-  if (count > 0) insertRecorded(menu, schemes, 0, MenuNode::separator(kIdSchemeFirst + 1));
-  insertRecorded(menu, schemes, 0, MenuNode::item(kIdSchemeDefault, "(Default)"));
-  insertRecorded(menu, schemes, 0, MenuNode::item(kIdSchemeRefresh, "Refresh list"));
-  insertRecorded(menu, schemes, 0, MenuNode::item(kIdSchemeConfigure, "Configure..."));
+  if (count > 0) insertRecorded(menu, schemes, 0, MenuNode::separator(IDM_SCHEME_FIRST + 1));
+  insertRecorded(menu, schemes, 0, MenuNode::item(IDM_SCHEME_DEFAULT, "(Default)"));
+  insertRecorded(menu, schemes, 0, MenuNode::item(IDM_SCHEME_REFRESH, "Refresh list"));
+  insertRecorded(menu, schemes, 0, MenuNode::item(IDM_SCHEME_CONFIGURE, "Configure..."));
   menu.schemeCount = count;
 }
 
 void addTweakRes(const TrayMenuInputs& in, TrayMenu& menu) {
   if (!in.tweakRes) return;
-  insertRecorded(menu, menu.popup, 0, MenuNode::separator(kIdSchemeFirst));
+  insertRecorded(menu, menu.popup, 0, MenuNode::separator(IDM_SCHEME_FIRST));
   MenuNode& res = insertRecorded(menu, menu.popup, 0, MenuNode::popup("TweakRes"));
   uint32_t previousDepth = 8;
   uint32_t k = 0;
@@ -130,15 +121,15 @@ void addTweakRes(const TrayMenuInputs& in, TrayMenu& menu) {
   char text[64];
   for (const DisplayMode& mode : in.displayModes) {
     if (mode.bitsPerPixel <= 4) continue;
-    if (kIdDisplayModeFirst + k > kIdDisplayModeLast) break;  // the id range is full
+    if (IDM_DISPLAY_MODE_FIRST + k > IDM_DISPLAY_MODE_LAST) break;  // the id range is full
     if (mode.bitsPerPixel != previousDepth) {
-      insertRecorded(menu, res, k, MenuNode::separator(static_cast<uint16_t>(kIdSchemeFirst + k)));
+      insertRecorded(menu, res, k, MenuNode::separator(static_cast<uint16_t>(IDM_SCHEME_FIRST + k)));
       ++k;
       previousDepth = mode.bitsPerPixel;
     }
     std::snprintf(text, sizeof text, "%dx%d (%d bpp)", static_cast<int>(mode.width),
                   static_cast<int>(mode.height), static_cast<int>(mode.bitsPerPixel));
-    const uint16_t id = static_cast<uint16_t>(kIdDisplayModeFirst + k);
+    const uint16_t id = static_cast<uint16_t>(IDM_DISPLAY_MODE_FIRST + k);
     insertRecorded(menu, res, k, MenuNode::item(id, text));
     if (static_cast<int32_t>(mode.width) == in.screenWidth &&
         static_cast<int32_t>(mode.height) == in.screenHeight &&
@@ -156,17 +147,13 @@ uint16_t triStateItem(int32_t value, uint16_t autoId, uint16_t offId, uint16_t o
 
 }  // namespace
 
-float dBiasOfItem(uint16_t id) {
-  return static_cast<float>((30050 - static_cast<int>(id)) * 0.1);
-}
-
 bool buildTrayMenu(const TrayMenuInputs& in, TrayMenu* menu) {
   menu->records.freeMenuItemRecords();
   menu->schemeCount = 0;
-  if (!loadTrayMenu(in.advanced ? kAdvancedMenuId : kBasicMenuId, &menu->popup)) return false;
+  if (!loadTrayMenu(in.advanced ? IDR_MENU_ADVANCED : IDR_MENU_BASIC, &menu->popup)) return false;
   MenuNode& tray = menu->popup;
   removeByCapability(in, tray);
-  if (in.texPatchUnavailable) removeMenuItem(tray, 30025);
+  if (in.texPatchUnavailable) removeMenuItem(tray, IDM_TEXPATCH);
   trimOpenGlAndMiniGl(in, tray);
   if (in.advanced) trimAdvancedOnly(in, tray);
   addSchemes(in, *menu);
@@ -176,34 +163,41 @@ bool buildTrayMenu(const TrayMenuInputs& in, TrayMenu* menu) {
 }
 
 void updateMenuChecks(const TrayMenuInputs& in, MenuNode& tray) {
-  const MenuOptionValues& v = in.values;
-  if (in.advanced && !in.useOverclock) grayMenuItem(tray, 30009, true);
-  if (in.screenDepth <= 8) grayMenuItem(tray, 30427, true);
-  if (!in.autoTriMip) grayMenuItem(tray, 30002, !v.autoMipmap);
+  const DriverOptions& o = in.options;
+  if (in.advanced && !in.useOverclock) grayMenuItem(tray, IDM_OVERCLOCK, true);
+  if (in.screenDepth <= 8) grayMenuItem(tray, IDM_GAMMA, true);
+  if (!in.autoTriMip) grayMenuItem(tray, IDM_TRILINEAR, !o.AM);
 
-  checkMenuRadioItem(tray, 30019, 30021, v.autoAgp ? 30019 : v.vidTexOnly ? 30020 : 30021);
-  checkMenuRadioItem(tray, 30401, 30404, v.agpRate == 4 ? 30404 : v.agpRate == 2 ? 30402 : 30401);
+  checkMenuRadioItem(tray, IDM_AUTO_AGP, IDM_TEXTURES_BY_APP,
+                     o.AA ? IDM_AUTO_AGP : o.VO ? IDM_VIDTEX_ONLY : IDM_TEXTURES_BY_APP);
+  checkMenuRadioItem(tray, IDM_AGP_1X, IDM_AGP_4X, agpRateItem(o.AGP));
 
-  uint16_t bias = 30050;
-  for (uint16_t id = 30040; id <= 30060; ++id) {
-    if (dBiasOfItem(id) == v.dBias) bias = id;
+  uint16_t bias = IDM_DBIAS_ZERO;
+  for (uint16_t id = IDM_DBIAS_FIRST; id <= IDM_DBIAS_LAST; ++id) {
+    if (dBiasOfItem(id) == o.DB) bias = id;
   }
-  checkMenuRadioItem(tray, 30040, 30060, bias);
+  checkMenuRadioItem(tray, IDM_DBIAS_FIRST, IDM_DBIAS_LAST, bias);
 
   // A size the menu does not offer (not in the list, or above the installed
   // memory) shows as "Custom".
-  uint16_t size = kIdAgpSizeCustom;
-  if (v.agpSize > 0 && v.agpSize <= kIdAgpSizeLast - kIdAgpSizeCustom) {
-    const uint16_t id = static_cast<uint16_t>(kIdAgpSizeCustom + v.agpSize);
+  uint16_t size = IDM_AGP_SIZE_CUSTOM;
+  if (o.AGPSize > 0 && o.AGPSize <= IDM_AGP_SIZE_LAST - IDM_AGP_SIZE_CUSTOM) {
+    const uint16_t id = static_cast<uint16_t>(IDM_AGP_SIZE_CUSTOM + o.AGPSize);
     if (findMenuItem(tray, id)) size = id;
   }
-  checkMenuRadioItem(tray, kIdAgpSizeCustom, kIdAgpSizeLast, size);
+  checkMenuRadioItem(tray, IDM_AGP_SIZE_CUSTOM, IDM_AGP_SIZE_LAST, size);
 
-  checkMenuRadioItem(tray, 30030, 30033, static_cast<uint16_t>(30029 + v.commandDma));
-  checkMenuRadioItem(tray, 30432, 30434, triStateItem(v.icdHwTnl, 30432, 30433, 30434));
-  checkMenuRadioItem(tray, 30439, 30441, triStateItem(v.icdAutoZClear, 30439, 30440, 30441));
-  checkMenuRadioItem(tray, 30442, 30444, triStateItem(v.icdFogTable, 30442, 30444, 30443));
-  checkMenuRadioItem(tray, 30445, 30447, triStateItem(v.icdTextureSize, 30445, 30446, 30447));
+  checkMenuRadioItem(tray, IDM_COMMAND_DMA_FIRST, IDM_COMMAND_DMA_LAST, commandDmaItem(o.DMACB));
+  checkMenuRadioItem(tray, IDM_ICD_HWTNL_AUTO, IDM_ICD_HWTNL_ON,
+                     triStateItem(o.ICDHWTL, IDM_ICD_HWTNL_AUTO, IDM_ICD_HWTNL_OFF, IDM_ICD_HWTNL_ON));
+  checkMenuRadioItem(tray, IDM_ICD_AUTO_Z_CLEAR_AUTO, IDM_ICD_AUTO_Z_CLEAR_ON,
+                     triStateItem(o.ICDAZ, IDM_ICD_AUTO_Z_CLEAR_AUTO, IDM_ICD_AUTO_Z_CLEAR_OFF,
+                                  IDM_ICD_AUTO_Z_CLEAR_ON));
+  checkMenuRadioItem(tray, IDM_ICD_FOG_TABLE_AUTO, IDM_ICD_FOG_TABLE_OFF,
+                     triStateItem(o.ICDFOGTABLE, IDM_ICD_FOG_TABLE_AUTO, IDM_ICD_FOG_TABLE_OFF, IDM_ICD_FOG_TABLE_ON));
+  checkMenuRadioItem(tray, IDM_ICD_TEXTURE_SIZE_AUTO, IDM_ICD_TEXTURE_SIZE_32,
+                     triStateItem(o.ICDTEXTURESIZE, IDM_ICD_TEXTURE_SIZE_AUTO, IDM_ICD_TEXTURE_SIZE_16,
+                                  IDM_ICD_TEXTURE_SIZE_32));
 }
 
 }  // namespace vdx

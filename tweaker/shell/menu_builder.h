@@ -7,51 +7,18 @@
 #include <vector>
 
 #include "tweaker/platform/display.h"
+#include "tweaker/resources/command_ids.h"
+#include "tweaker/settings/driver_options.h"
 #include "tweaker/shell/menu_item_record.h"
 #include "tweaker/shell/menu_model.h"
 
 namespace vdx {
 
-// Dynamic id ranges of the tray menu.
-constexpr uint16_t kIdAgpSizeCustom = 30100;
-constexpr uint16_t kIdAgpSizeLast = 30228;
-constexpr uint16_t kIdDisplayModeFirst = 39000;
-constexpr uint16_t kIdDisplayModeLast = 40095;
-constexpr uint16_t kIdSchemeConfigure = 40096;
-constexpr uint16_t kIdSchemeRefresh = 40097;
-constexpr uint16_t kIdSchemeDefault = 40098;
-constexpr uint16_t kIdSchemeFirst = 41000;
-
-// One row of the option table as the menu needs it: the capability mask that
-// keeps the item, and whether its option is on (when it names one).
-struct MenuOptionMark {
-  uint32_t mask = 0;
-  uint16_t menuId = 0;
-  bool hasField = false;
-  bool on = false;
-};
-
-// The options shown by radio marks and greying.
-struct MenuOptionValues {
-  bool autoAgp = false;     // AA
-  bool vidTexOnly = false;  // VO
-  bool autoMipmap = false;  // AM
-  int32_t agpRate = 2;      // AGP
-  float dBias = 0.0f;       // DB
-  int32_t agpSize = 0;      // AGPSize
-  int32_t commandDma = 0;   // DMACB
-  int32_t icdHwTnl = 0;     // ICDHWTL
-  int32_t icdAutoZClear = 0;  // ICDAZ
-  int32_t icdFogTable = 0;    // ICDFOGTABLE
-  int32_t icdTextureSize = 0;  // ICDTEXTURESIZE
-};
-
 struct TrayMenuInputs {
   bool advanced = false;  // "ShowAdvanced"
   uint32_t capabilities = 0;
   uint32_t deviceId = 0;
-  std::vector<MenuOptionMark> optionRows;
-  MenuOptionValues values;
+  DriverOptions options;  // as the registry holds them now
   bool texPatchUnavailable = false;
   bool perfIcdMenu = false;   // "PerfICDmenu"
   bool useOverclock = true;   // "UseOverclock"
@@ -77,8 +44,5 @@ struct TrayMenu {
 // False when the menu resource cannot be had; the click then does nothing.
 bool buildTrayMenu(const TrayMenuInputs& in, TrayMenu* menu);
 void updateMenuChecks(const TrayMenuInputs& in, MenuNode& popup);
-
-// The dBias item id for a value, and the value of an item.
-float dBiasOfItem(uint16_t id);
 
 }  // namespace vdx

@@ -1,4 +1,4 @@
-// The two tray menus (advanced 105, basic 106) as tables; the tray popup is
+// The two tray menus (IDR_MENU_ADVANCED, IDR_MENU_BASIC) as tables; the tray popup is
 // the first popup of each.
 #pragma once
 #include <cstdint>
@@ -6,9 +6,6 @@
 #include "tweaker/shell/menu_model.h"
 
 namespace vdx {
-
-constexpr uint16_t kAdvancedMenuId = 105;
-constexpr uint16_t kBasicMenuId = 106;
 
 // One row per item in menu order; `level` nests it under the last popup row
 // of the level above (0 = the tray popup itself).

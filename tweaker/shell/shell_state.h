@@ -1,8 +1,10 @@
-// The main window's process-wide records: the screen as last read, the help
-// file path, and whether the installed Direct3D rules out the TexPatch option.
+// The main window's records: the screen as last read, the help file path,
+// and whether the installed Direct3D rules out the TexPatch option.
 #pragma once
 #include <cstdint>
 #include <string>
+
+#include "tweaker/platform/display.h"
 
 namespace vdx {
 
@@ -12,18 +14,18 @@ struct DisplayMetrics {
   int32_t bitsPerPixel = 0;  // planes x bits per pixel
 };
 
-// As last read by readDisplayMetrics.
-const DisplayMetrics& displayMetrics();
-// Reads the screen size and depth from a display device context.
-void readDisplayMetrics();
+struct ShellRecords {
+  DisplayMetrics metrics;    // as last read by readDisplayMetrics
+  std::string helpFilePath;  // empty before start-up
+  bool texPatchUnavailable = false;  // set at start when Direct3D is newer than DirectX 6.0
+};
 
-// "%s\HELP\Vidarix.hlp" with the Windows directory; empty before start-up.
-const std::string& helpFilePath();
-void setHelpFilePath(const std::string& windowsDirectory);
+// The screen size and depth from a display device context.
+DisplayMetrics readDisplayMetrics(Display& display);
 
-// Set at start when Direct3D is newer than DirectX 6.0.
-bool texPatchUnavailable();
-void setTexPatchUnavailable(bool on);
+// "%s\HELP\Vidarix.hlp" with the Windows directory, cut to the 259
+// characters WinHelp's buffer holds.
+std::string helpFilePathFor(const std::string& windowsDirectory);
 
 // Private messages of the main window.
 constexpr uint32_t UM_STARTED = 0x700;

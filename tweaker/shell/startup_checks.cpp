@@ -1,26 +1,15 @@
 #include "tweaker/shell/startup_checks.h"
 
-#include <cctype>
-
 #include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/common/text_compare.h"
 #include "tweaker/adapter/file_version.h"
-#include "tweaker/platform/platform.h"
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/adapter/chip_registers.h"
+#include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/settings_keys.h"
-#include "tweaker/shell/shell_state.h"
 
 namespace vdx {
 
 namespace {
-
-bool equalsNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
 
 struct SwitchRow {
   const char* text;
@@ -55,25 +44,33 @@ bool driverChanged(const std::string& driverVersionText, const std::string& last
   return !equalsNoCase(driverVersionText, lastDrv);
 }
 
-void checkDriverChange(const std::string& lastDrv) {
+void checkDriverChange(const Platform& hw, const AdapterIdentity& id, const std::string& lastDrv) {
   std::string text;
-  readFileVersion(adapterIdentity().driverFilePath, &text);
+  readFileVersion(*hw.system, id.driverFilePath, &text);
   if (!driverChanged(text, lastDrv)) return;
   RegKey card;
-  if (openSettingsKey(*platform().registry, adapterIdentity(), SettingsKey::Card, &card) != 0) return;
+  if (openCardKey(*hw.registry, id, &card) != 0) return;
   writeStringValue(card, "Current", "(Default)");
   writeStringValue(card, "LastDrv", text);
 }
 
 bool direct3DWithdrawsTexPatch(const DirectXVersion& v) { return v.major > 6 || (v.major == 6 && v.minor >= 1); }
 
-void checkDirect3D() {
-  const DirectXVersion v = FormatDirectXVersion(platform().system->systemDirectory() + "\\D3DIM.DLL");
+void checkDirect3D(const Platform& hw, const AdapterIdentity& id, bool* texPatchUnavailable) {
+  const DirectXVersion v = FormatDirectXVersion(*hw.system, hw.system->systemDirectory() + "\\D3DIM.DLL");
   if (!direct3DWithdrawsTexPatch(v)) return;
-  setTexPatchUnavailable(true);
+  *texPatchUnavailable = true;
   RegKey settings;
-  if (openSettingsKey(*platform().registry, adapterIdentity(), SettingsKey::DriverSettings, &settings) == 0)
-    deleteValue(settings, "TP");
+  if (openSettingsKey(*hw.registry, id, SettingsKey::DriverSettings, &settings) == 0) deleteValue(settings, "TP");
+}
+
+bool checkChip(DriverEscapes& escapes, ChipPorts& ports, AdapterIdentity& id) {
+  uint32_t deviceId = 0;
+  if (!escapes.QueryDriverEscapes() || !escapes.DRV_GET_DEVICE_ID(&deviceId) || deviceId == 0) return false;
+  id.deviceId = deviceId;
+  if (!isSupportedChip(deviceId)) return false;
+  id.revision = readChipRevision(ports, deviceId);
+  return true;
 }
 
 }  // namespace vdx

@@ -1,6 +1,6 @@
 #include "tweaker/shell/startup_sequence.h"
 
-#include "tweaker/shell/message_box.h"
+#include "tweaker/ui/message_box.h"
 
 namespace vdx {
 

@@ -1,6 +1,6 @@
 #include "tweaker/simulated/sim_card.h"
 
-#include <cctype>
+#include "tweaker/common/text_compare.h"
 
 namespace vdx {
 
@@ -147,13 +147,6 @@ const PresetRow kPresets[] = {
     {"Savage2000", savage2000},      {"SavageNB", savageNB},     {"Unknown", unknownChip},
 };
 
-bool sameName(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i]; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 }  // namespace
 
 const std::vector<std::string>& simPresetNames() {
@@ -167,7 +160,7 @@ const std::vector<std::string>& simPresetNames() {
 
 bool simPreset(const std::string& name, SimCard* card) {
   for (const PresetRow& r : kPresets) {
-    if (sameName(name, r.name)) {
+    if (equalsNoCase(name, r.name)) {
       *card = SimCard();
       r.fill(*card);
       card->preset = r.name;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "tweaker/shell/dialog_surface.h"
+#include "tweaker/ui/dialog_surface.h"
 
 namespace vdx {
 

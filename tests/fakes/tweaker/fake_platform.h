@@ -1,6 +1,10 @@
-// Every fake seam service in one place, installed as the process's platform
-// for the life of the object (tests create one per test).
+// Every fake seam service in one place, and the program context built on
+// them: `TestProgram t;` is a fresh program for one test.
 #pragma once
+#include <deque>
+#include <string>
+#include <vector>
+
 #include "tests/fakes/tweaker/fake_chip_ports.h"
 #include "tests/fakes/tweaker/fake_clock.h"
 #include "tests/fakes/tweaker/fake_display.h"
@@ -8,6 +12,8 @@
 #include "tests/fakes/tweaker/fake_registry.h"
 #include "tests/fakes/tweaker/fake_system.h"
 #include "tweaker/platform/platform.h"
+#include "tweaker/shell/program.h"
+#include "tweaker/ui/message_box.h"
 
 namespace vdx {
 
@@ -19,12 +25,11 @@ struct FakePlatform {
   FakeChipPorts ports{clock};
   FakeSystem system;
 
-  FakePlatform() { install(); }
-  ~FakePlatform() { installPlatform(Platform{}); }
+  FakePlatform() = default;
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
 
-  void install() {
+  Platform services() {
     Platform p;
     p.registry = &registry;
     p.profile = &profile;
@@ -32,8 +37,37 @@ struct FakePlatform {
     p.ports = &ports;
     p.clock = &clock;
     p.system = &system;
-    installPlatform(p);
+    return p;
   }
+};
+
+// Answers every box with the next scripted result (then `whenEmpty`) and
+// records what was asked.
+struct ScriptedMessageBoxes : MessageBoxPresenter {
+  struct Shown {
+    std::string text;
+    std::string caption;
+    uint32_t style;
+    int timeout;
+  };
+  std::deque<int> answers;
+  std::vector<Shown> shown;
+  int whenEmpty = kIdOk;
+
+  int show(WindowHandle, const std::string& text, const std::string& caption, uint32_t style,
+           int timeoutSeconds) override {
+    shown.push_back({text, caption, style, timeoutSeconds});
+    if (answers.empty()) return whenEmpty;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+struct TestProgram {
+  FakePlatform fakes;
+  ScriptedMessageBoxes boxes;
+  Program program{fakes.services(), boxes};
 };
 
 }  // namespace vdx

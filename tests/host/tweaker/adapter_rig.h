@@ -99,25 +99,22 @@ class RegisterChip : public ChipPorts {
   uint32_t statusReads_ = 0;
 };
 
-// Installs fakes as the platform for the life of the object and resets the
-// process-wide adapter record.
+// The fakes the adapter code runs on, and a fresh adapter record.
 struct Rig {
   FakeRegistry registry;
   FakeSystem system;
   RegisterChip chip;
   FakeClock clock{5000, 1};
-  Platform saved;
+  AdapterIdentity id;
 
-  Rig() : saved(platform()) {
+  Platform services() {
     Platform p;
     p.registry = &registry;
     p.system = &system;
     p.ports = &chip;
     p.clock = &clock;
-    installPlatform(p);
-    adapterIdentity() = AdapterIdentity{};
+    return p;
   }
-  ~Rig() { installPlatform(saved); }
 
   std::string sys(const std::string& name) const { return system.systemDir + "\\" + name; }
 };

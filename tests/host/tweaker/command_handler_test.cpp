@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/shell/program.h"
+#include "tweaker/shell/program_records.h"
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/settings/driver_options.h"
 #include "tweaker/settings/preferences.h"
 #include "tweaker/shell/command_handler.h"
 #include "tweaker/shell/command_schemes.h"
-#include "tweaker/shell/display_reset.h"
+#include "tweaker/display/display_reset.h"
 #include "tweaker/shell/shell_state.h"
 
 namespace vdx {
@@ -53,9 +55,10 @@ class RecordingHost : public CommandHost {
   std::string itemText;
   WindowHandle mainWindow() override { return reinterpret_cast<WindowHandle>(0x1234); }
   void composeTooltip() override { ++tooltips; }
+  DialogSlots* slots = nullptr;
   void runDialog(const DialogCommand& d) override {
     // The dialog puts itself in its slot while it runs.
-    setDialogSlot(d.kind, reinterpret_cast<WindowHandle>(0x9000 + d.resourceId));
+    slots->set(d.kind, reinterpret_cast<WindowHandle>(0x9000 + d.resourceId));
     dialogsRun.push_back(d.resourceId);
   }
   void bringToForeground(WindowHandle w) override { raised.push_back(w); }
@@ -70,16 +73,16 @@ class Commands : public ::testing::Test {
  protected:
   FakePlatform fp;
   ScriptedBoxes boxes;
+  Program program{fp.services(), boxes};
   RecordingHost host;
 
   void SetUp() override {
-    AdapterIdentity& id = adapterIdentity();
-    id = AdapterIdentity{};
+    host.slots = &program.dialogs;
+    AdapterIdentity& id = program.identity;
     id.deviceId = 0x8A22;
     id.chipName = "Savage4";
     id.capabilities = 0x1 | 0x2 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000 | 0x8000;
     id.cardKeyPath = kCard;
-    preferences() = Preferences{};
     DriverOptions d;
     d.WV = 1;
     d.AGP = 2;
@@ -90,19 +93,16 @@ class Commands : public ::testing::Test {
     d.Mipmapping = 1;
     d.TC = 64;
     d.TM = 64;
-    defaultOptions() = d;
-    currentOptions() = d;
-    installMessageBoxPresenter(&boxes);
+    program.defaultOptions = d;
+    program.currentOptions = d;
     fp.display.setModes({{640, 480, 8, 60}, {640, 480, 16, 60}, {640, 480, 32, 60}, {800, 600, 16, 60},
                          {1024, 768, 16, 60}});
     fp.display.setCurrent({640, 480, 16, 60});
-    readDisplayMetrics();
+    program.shell.metrics = readDisplayMetrics(fp.display);
     fp.registry.setString(RegRoot::LocalMachine, kCard, "Current", "Quake");
-    for (int k = 0; k < static_cast<int>(DialogKind::Count); ++k) setDialogSlot(static_cast<DialogKind>(k), nullptr);
   }
-  void TearDown() override { installMessageBoxPresenter(nullptr); }
 
-  void run(uint16_t id, uint16_t schemeCount = 0) { handleMenuCommand(id, schemeCount, host); }
+  void run(uint16_t id, uint16_t schemeCount = 0) { handleMenuCommand(program, id, schemeCount, host); }
   std::string setting(const char* name) { return fp.registry.getString(RegRoot::CurrentConfig, kSettings, name); }
   bool hasSetting(const char* name) { return fp.registry.hasValue(RegRoot::CurrentConfig, kSettings, name); }
   std::string current() { return fp.registry.getString(RegRoot::LocalMachine, kCard, "Current"); }
@@ -118,7 +118,7 @@ TEST_F(Commands, CancelOnTheTextureModeQuestionWritesNothing) {
             "To use the new texture mem setting, you must restart Windows or change your display settings.\n\n"
             "Choose Yes to change the setting and reset the display.\nNo to change the setting without "
             "resetting display.\nOr Cancel to make no changes.");
-  EXPECT_EQ(currentOptions().VO, 0);
+  EXPECT_EQ(program.currentOptions.VO, 0);
   EXPECT_FALSE(fp.registry.keyExists(RegRoot::CurrentConfig, kSettings));
   EXPECT_EQ(current(), "Quake");
   EXPECT_EQ(host.tooltips, 0);
@@ -127,8 +127,8 @@ TEST_F(Commands, CancelOnTheTextureModeQuestionWritesNothing) {
 TEST_F(Commands, TextureModeAnswersSetTheResetMark) {
   boxes.answers = {kIdNo};
   run(30020);
-  EXPECT_EQ(currentOptions().VO, 1);
-  EXPECT_EQ(currentOptions().AA, 0);
+  EXPECT_EQ(program.currentOptions.VO, 1);
+  EXPECT_EQ(program.currentOptions.AA, 0);
   EXPECT_EQ(setting("VO"), "On");
   EXPECT_EQ(current(), "");
   EXPECT_TRUE(fp.display.modeChanges().empty());
@@ -136,23 +136,23 @@ TEST_F(Commands, TextureModeAnswersSetTheResetMark) {
 
   boxes.answers = {kIdYes};
   run(30019);
-  EXPECT_EQ(currentOptions().AA, 1);
-  EXPECT_EQ(currentOptions().VO, 0);
+  EXPECT_EQ(program.currentOptions.AA, 1);
+  EXPECT_EQ(program.currentOptions.VO, 0);
   // The reset goes to another depth of the same size and back, forced.
   ASSERT_EQ(fp.display.modeChanges().size(), 2u);
   EXPECT_EQ(fp.display.modeChanges()[0].mode.bitsPerPixel, 8u);
   EXPECT_EQ(fp.display.modeChanges()[0].flags, kCdsReset);
   EXPECT_EQ(fp.display.modeChanges()[1].mode.bitsPerPixel, 16u);
-  EXPECT_FALSE(displayResetInProgress());
+  EXPECT_FALSE(program.displayReset.inProgress);
 }
 
 TEST_F(Commands, WithoutTheQuestionTheResetFollowsThePreference) {
-  preferences().confirmAgpChanges = false;
-  preferences().autoResetDisplay = false;
+  program.preferences.confirmAgpChanges = false;
+  program.preferences.autoResetDisplay = false;
   run(30021);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_TRUE(fp.display.modeChanges().empty());
-  preferences().autoResetDisplay = true;
+  program.preferences.autoResetDisplay = true;
   run(30019);
   EXPECT_EQ(fp.display.modeChanges().size(), 2u);
 }
@@ -160,67 +160,67 @@ TEST_F(Commands, WithoutTheQuestionTheResetFollowsThePreference) {
 TEST_F(Commands, AgpSizeCancelKeepsTheSizeButStillWrites) {
   boxes.answers = {kIdCancel};
   run(30132);
-  EXPECT_EQ(currentOptions().AGPSize, 24);
+  EXPECT_EQ(program.currentOptions.AGPSize, 24);
   EXPECT_EQ(current(), "");
   EXPECT_TRUE(fp.registry.keyExists(RegRoot::CurrentConfig, kSettings));
   EXPECT_EQ(host.tooltips, 0);
 
   boxes.answers = {kIdNo};
   run(30132);
-  EXPECT_EQ(currentOptions().AGPSize, 32);
+  EXPECT_EQ(program.currentOptions.AGPSize, 32);
   EXPECT_EQ(setting("AGPSize"), "32");
   EXPECT_EQ(host.tooltips, 1);
 }
 
 TEST_F(Commands, AgpSizeWithVidTexOnlyChangesNothingButWrites) {
-  currentOptions().VO = 1;
+  program.currentOptions.VO = 1;
   run(30140);
   EXPECT_TRUE(boxes.shown.empty());
-  EXPECT_EQ(currentOptions().AGPSize, 24);
+  EXPECT_EQ(program.currentOptions.AGPSize, 24);
   EXPECT_EQ(setting("VO"), "On");
   EXPECT_EQ(current(), "");
 }
 
 TEST_F(Commands, CustomRestoresTheChipDefaultSize) {
-  currentOptions().AGPSize = 64;
+  program.currentOptions.AGPSize = 64;
   boxes.answers = {kIdNo};
   run(30100);
-  EXPECT_EQ(currentOptions().AGPSize, 24);
+  EXPECT_EQ(program.currentOptions.AGPSize, 24);
   EXPECT_FALSE(hasSetting("AGPSize"));  // the default is deleted, not written
 }
 
 TEST_F(Commands, FogOptionsMoveTogetherWhenLinked) {
-  preferences().useAutoOpenGlFog = true;
-  currentOptions().EF = 1;
-  currentOptions().ES = 0;
+  program.preferences.useAutoOpenGlFog = true;
+  program.currentOptions.EF = 1;
+  program.currentOptions.ES = 0;
   run(30023);
-  EXPECT_EQ(currentOptions().EF, 0);
-  EXPECT_EQ(currentOptions().ES, 0);
+  EXPECT_EQ(program.currentOptions.EF, 0);
+  EXPECT_EQ(program.currentOptions.ES, 0);
   run(30024);
-  EXPECT_EQ(currentOptions().EF, 1);
-  EXPECT_EQ(currentOptions().ES, 1);
-  preferences().useAutoOpenGlFog = false;
+  EXPECT_EQ(program.currentOptions.EF, 1);
+  EXPECT_EQ(program.currentOptions.ES, 1);
+  program.preferences.useAutoOpenGlFog = false;
   run(30024);
-  EXPECT_EQ(currentOptions().EF, 1);
-  EXPECT_EQ(currentOptions().ES, 0);
+  EXPECT_EQ(program.currentOptions.EF, 1);
+  EXPECT_EQ(program.currentOptions.ES, 0);
 }
 
 TEST_F(Commands, TrilinearSwitchesAutoMipmapOnWhenLinked) {
   run(30002);
-  EXPECT_EQ(currentOptions().AT, 1);
-  EXPECT_EQ(currentOptions().AM, 1);
+  EXPECT_EQ(program.currentOptions.AT, 1);
+  EXPECT_EQ(program.currentOptions.AM, 1);
   run(30002);
-  EXPECT_EQ(currentOptions().AT, 0);
-  EXPECT_EQ(currentOptions().AM, 1);
-  preferences().autoTriMip = false;
-  currentOptions().AM = 0;
+  EXPECT_EQ(program.currentOptions.AT, 0);
+  EXPECT_EQ(program.currentOptions.AM, 1);
+  program.preferences.autoTriMip = false;
+  program.currentOptions.AM = 0;
   run(30002);
-  EXPECT_EQ(currentOptions().AM, 0);
+  EXPECT_EQ(program.currentOptions.AM, 0);
 }
 
 TEST_F(Commands, SwitchesFlipWriteAndRefreshTheTooltipOnlyForShownOptions) {
   run(30001);
-  EXPECT_EQ(currentOptions().WV, 0);
+  EXPECT_EQ(program.currentOptions.WV, 0);
   EXPECT_EQ(setting("WV"), "off");
   EXPECT_EQ(host.tooltips, 1);
   run(30001);
@@ -236,12 +236,12 @@ TEST_F(Commands, SwitchesFlipWriteAndRefreshTheTooltipOnlyForShownOptions) {
 
 TEST_F(Commands, RestartNoticesForAgpRateSidebandAndCommandDma) {
   run(30404);
-  EXPECT_EQ(currentOptions().AGP, 4);
+  EXPECT_EQ(program.currentOptions.AGP, 4);
   EXPECT_EQ(setting("AGP"), "4X");
   run(30429);
-  EXPECT_EQ(currentOptions().AGPSB, 1);
+  EXPECT_EQ(program.currentOptions.AGPSB, 1);
   run(30031);
-  EXPECT_EQ(currentOptions().DMACB, 2);
+  EXPECT_EQ(program.currentOptions.DMACB, 2);
   EXPECT_EQ(setting("DMACB"), "2A");
   ASSERT_EQ(boxes.shown.size(), 3u);
   EXPECT_EQ(boxes.shown[0].text, "Please restart Windows to use the new setting.");
@@ -250,32 +250,32 @@ TEST_F(Commands, RestartNoticesForAgpRateSidebandAndCommandDma) {
   EXPECT_EQ(boxes.shown[1].text, "Please restart Windows to use the new setting.");
   EXPECT_EQ(boxes.shown[2].text, "Please restart Windows to use the new CommandDMA setting.");
   // 30403 is no command.
-  currentOptions().AGP = 2;
+  program.currentOptions.AGP = 2;
   run(30403);
-  EXPECT_EQ(currentOptions().AGP, 2);
+  EXPECT_EQ(program.currentOptions.AGP, 2);
 }
 
 TEST_F(Commands, ValueCommandsSetTheirFields) {
   run(30047);
-  EXPECT_FLOAT_EQ(currentOptions().DB, 0.3f);
+  EXPECT_FLOAT_EQ(program.currentOptions.DB, 0.3f);
   EXPECT_EQ(setting("DB"), "0.3");
   run(30060);
-  EXPECT_FLOAT_EQ(currentOptions().DB, -1.0f);
+  EXPECT_FLOAT_EQ(program.currentOptions.DB, -1.0f);
   run(30433);
-  EXPECT_EQ(currentOptions().ICDHWTL, -1);
+  EXPECT_EQ(program.currentOptions.ICDHWTL, -1);
   run(30443);
-  EXPECT_EQ(currentOptions().ICDFOGTABLE, 1);
+  EXPECT_EQ(program.currentOptions.ICDFOGTABLE, 1);
   run(30444);
-  EXPECT_EQ(currentOptions().ICDFOGTABLE, -1);
+  EXPECT_EQ(program.currentOptions.ICDFOGTABLE, -1);
   run(30446);
-  EXPECT_EQ(currentOptions().ICDTEXTURESIZE, -1);
+  EXPECT_EQ(program.currentOptions.ICDTEXTURESIZE, -1);
   run(30441);
-  EXPECT_EQ(currentOptions().ICDAZ, 1);
+  EXPECT_EQ(program.currentOptions.ICDAZ, 1);
 }
 
 TEST_F(Commands, MiniGlSwitchesGoToTheMiniGlKey) {
   run(30410);
-  EXPECT_EQ(currentOptions().Bit32, 1);
+  EXPECT_EQ(program.currentOptions.Bit32, 1);
   uint32_t type = 0;
   std::vector<uint8_t> data;
   ASSERT_TRUE(fp.registry.getRaw(RegRoot::LocalMachine, kMiniGL, "32Bit", &type, &data));
@@ -287,10 +287,10 @@ TEST_F(Commands, MiniGlSwitchesGoToTheMiniGlKey) {
 TEST_F(Commands, DialogsOpenOneCopyEach) {
   run(30008);
   EXPECT_EQ(host.dialogsRun, (std::vector<uint16_t>{128}));
-  EXPECT_EQ(dialogSlot(DialogKind::Options), nullptr);  // cleared when it returned
+  EXPECT_EQ(program.dialogs.get(DialogKind::Options), nullptr);  // cleared when it returned
 
   // A dialog still open (a nested loop) is brought forward instead.
-  setDialogSlot(DialogKind::Gamma, reinterpret_cast<WindowHandle>(0x77));
+  program.dialogs.set(DialogKind::Gamma, reinterpret_cast<WindowHandle>(0x77));
   run(30427);
   EXPECT_EQ(host.dialogsRun.size(), 1u);
   ASSERT_EQ(host.raised.size(), 1u);
@@ -318,15 +318,15 @@ TEST_F(Commands, ExitHelpAndSchemeIds) {
 }
 
 TEST_F(Commands, DefaultsRestoreEveryOptionAndResetWhenTextureMemoryChanged) {
-  currentOptions().WV = 0;
-  currentOptions().AGPSize = 64;
-  currentOptions().Bit32 = 1;
-  applyDefaultOptions();
-  EXPECT_EQ(currentOptions(), defaultOptions());
+  program.currentOptions.WV = 0;
+  program.currentOptions.AGPSize = 64;
+  program.currentOptions.Bit32 = 1;
+  applyDefaultOptions(program);
+  EXPECT_EQ(program.currentOptions, program.defaultOptions);
   EXPECT_EQ(current(), "(Default)");
   EXPECT_EQ(fp.display.modeChanges().size(), 2u);
   fp.display.clearLog();
-  applyDefaultOptions();
+  applyDefaultOptions(program);
   EXPECT_TRUE(fp.display.modeChanges().empty());
 }
 
@@ -375,7 +375,7 @@ TEST_F(Commands, TweakResKeptDeclinedRefusedOrUnreadable) {
   EXPECT_EQ(fp.display.current().width, 1024u);
 
   boxes.shown.clear();
-  preferences().askChangeDisplay = false;
+  program.preferences.askChangeDisplay = false;
   host.itemText = "1600x1200 (32 bpp)";
   run(39001);
   ASSERT_EQ(boxes.shown.size(), 1u);
@@ -392,7 +392,7 @@ TEST_F(Commands, TweakResKeptDeclinedRefusedOrUnreadable) {
 
 TEST_F(Commands, ResetDisplayWithOneDepthOnlyDoesTheSecondSwitch) {
   fp.display.setModes({{640, 480, 16, 60}, {800, 600, 32, 60}});
-  resetDisplay(RESET_FULL);
+  resetDisplay(program, RESET_FULL);
   ASSERT_EQ(fp.display.modeChanges().size(), 2u);
   EXPECT_NE(fp.display.modeChanges()[0].result, kDispChangeSuccessful);
   EXPECT_EQ(fp.display.modeChanges()[1].result, kDispChangeSuccessful);
@@ -403,22 +403,21 @@ TEST(DisplayReset, AwayOnlyBeforeMetricsTakesTheFirstModeOfTheSizeAndStaysSet) {
   FakePlatform fp;
   fp.display.setModes({{800, 600, 4, 60}, {640, 480, 8, 60}, {640, 480, 16, 60}});
   // Before the metrics are read the present depth counts as 0.
-  fp.display.setCurrent({640, 480, 0, 60});
-  readDisplayMetrics();
   fp.display.setCurrent({640, 480, 16, 60});
-  resetDisplay(RESET_AWAY_ONLY);
+  DisplayResetState state;
+  resetDisplay(fp.display, fp.clock, 0, RESET_AWAY_ONLY, state);
   ASSERT_EQ(fp.display.modeChanges().size(), 1u);
   EXPECT_EQ(fp.display.modeChanges()[0].mode.bitsPerPixel, 8u);
-  EXPECT_TRUE(displayResetInProgress());
+  EXPECT_TRUE(state.inProgress);
 }
 
 TEST(DisplayReset, ChangeDisplayModeLeavesOutFieldsGivenAsMinusOne) {
   FakePlatform fp;
   fp.display.setModes({{640, 480, 16, 60}, {640, 480, 32, 60}});
   fp.display.setCurrent({640, 480, 16, 60});
-  EXPECT_EQ(changeDisplayMode(-1, 480, 32, kCdsReset), kDispChangeSuccessful);
+  EXPECT_EQ(changeDisplayMode(fp.display, -1, 480, 32, kCdsReset), kDispChangeSuccessful);
   EXPECT_EQ(fp.display.modeChanges()[0].fields, kDmBitsPerPel);
-  changeDisplayMode(640, 480, -1, 0);
+  changeDisplayMode(fp.display, 640, 480, -1, 0);
   EXPECT_EQ(fp.display.modeChanges()[1].fields, kDmPelsWidth | kDmPelsHeight);
 }
 

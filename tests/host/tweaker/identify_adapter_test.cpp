@@ -11,8 +11,6 @@ using adapter_rig::Rig;
 const char kClassKey[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
 
 struct Board : Rig {
-  AdapterIdentity& id = adapterIdentity();
-
   // A chip whose driver is installed under "Display\0000".
   explicit Board(uint32_t deviceId, uint32_t revision = 1) {
     id.deviceId = deviceId;
@@ -30,7 +28,7 @@ struct Board : Rig {
   }
   void driverVersion(const std::string& file, const std::string& version) { system.setFileVersion(sys(file), version); }
   void identify() {
-    identifyAdapter();
+    fillAdapterIdentity(services(), id);
     EXPECT_EQ(registry.openKeyCount(), 0u) << "every key closed";
   }
 };
@@ -174,11 +172,11 @@ TEST(IdentifySavageMX, DriverVersionMovesTheSettingsKey) {
   }
   // Without a class key the suffix goes onto the usual path.
   Rig rig;
-  adapterIdentity().deviceId = 0x8C13;
+  rig.id.deviceId = 0x8C13;
   rig.system.setFileVersion(rig.sys("s3_7.drv"), "7.13.8");
-  identifyAdapter();
-  EXPECT_EQ(adapterIdentity().classKeyPath, "");
-  EXPECT_EQ(adapterIdentity().settingsKeyPath, "Display\\Settings\\DEFAULT");
+  fillAdapterIdentity(rig.services(), rig.id);
+  EXPECT_EQ(rig.id.classKeyPath, "");
+  EXPECT_EQ(rig.id.settingsKeyPath, "Display\\Settings\\DEFAULT");
 }
 
 TEST(IdentifySavageMX, OpenGlDriverFrom7_1_20) {
@@ -266,8 +264,8 @@ TEST(IdentifyDriverFile, ClassKeyDrvOverridesTheName) {
 
 TEST(IdentifyAdapterRecord, KeepsDeviceAndRevisionAndStartsAfresh) {
   Board b(0x8C11, 7);
-  adapterIdentity().capabilities = 0xFFFFFFFF;
-  adapterIdentity().chipName = "Renamed";
+  b.id.capabilities = 0xFFFFFFFF;
+  b.id.chipName = "Renamed";
   b.identify();
   EXPECT_EQ(b.id.deviceId, 0x8C11u);
   EXPECT_EQ(b.id.revision, 7u);

@@ -49,7 +49,7 @@ TEST(FindPciClassKey, FirstMatchingNameWins) {
   rig.device("VEN_5333&DEV_8A22", "Display\\0000");
   rig.device("VEN_1106&DEV_0305", "System\\0002");
   std::string key;
-  ASSERT_TRUE(findPciClassKey(kSavage4, &key));
+  ASSERT_TRUE(findPciClassKey(rig.registry, kSavage4, &key));
   EXPECT_EQ(key, "System\\CurrentControlSet\\Services\\Class\\Display\\0000");
   EXPECT_EQ(rig.registry.openKeyCount(), 0u);
 }
@@ -62,7 +62,7 @@ TEST(FindPciClassKey, SkipsOtherRevisionsAndReadsTheFirstInstance) {
                          "Enum\\PCI\\VEN_5333&DEV_8A22&SUBSYS_8A225333&REV_03\\ZZ_SECOND", "Driver",
                          "Display\\0007");
   std::string key;
-  ASSERT_TRUE(findPciClassKey(kSavage4, &key));
+  ASSERT_TRUE(findPciClassKey(rig.registry, kSavage4, &key));
   EXPECT_EQ(key, "System\\CurrentControlSet\\Services\\Class\\Display\\0002");
 }
 
@@ -70,25 +70,25 @@ TEST(FindPciClassKey, FailsCleanly) {
   std::string key = "unchanged";
   {
     Rig rig;  // no Enum\PCI at all
-    EXPECT_FALSE(findPciClassKey(kSavage4, &key));
+    EXPECT_FALSE(findPciClassKey(rig.registry, kSavage4, &key));
   }
   {
     PciRig rig;
     rig.device("VEN_5333&DEV_8A21", "Display\\0000");
-    EXPECT_FALSE(findPciClassKey(kSavage4, &key));
+    EXPECT_FALSE(findPciClassKey(rig.registry, kSavage4, &key));
   }
   {
     PciRig rig;  // the device key has no instance below it
     rig.registry.setString(RegRoot::LocalMachine, "Enum\\PCI\\VEN_5333&DEV_8A22", "x", "y");
-    EXPECT_FALSE(findPciClassKey(kSavage4, &key));
+    EXPECT_FALSE(findPciClassKey(rig.registry, kSavage4, &key));
   }
   {
     PciRig rig;  // "Driver" as a DWORD, as binary, missing
     const std::string inst = "Enum\\PCI\\VEN_5333&DEV_8A22\\BUS_01";
     rig.registry.setDword(RegRoot::LocalMachine, inst, "Driver", 1);
-    EXPECT_FALSE(findPciClassKey(kSavage4, &key));
+    EXPECT_FALSE(findPciClassKey(rig.registry, kSavage4, &key));
     rig.registry.setRaw(RegRoot::LocalMachine, inst, "Driver", kRegBinary, {'D', 'i', 's', 0});
-    EXPECT_FALSE(findPciClassKey(kSavage4, &key));
+    EXPECT_FALSE(findPciClassKey(rig.registry, kSavage4, &key));
     EXPECT_EQ(rig.registry.openKeyCount(), 0u);
   }
   EXPECT_EQ(key, "unchanged");
@@ -100,20 +100,20 @@ TEST(FindPciClassKey, HostileNamesAndDriverValues) {
   rig.device("VEN_5333&DEV_8A22&" + std::string(400, 'Q'), "Display\\0666");
   rig.device("VEN_5333&DEV_8A22&SUBSYS_8A225333&REV_03", "Display\\0003");
   std::string key;
-  ASSERT_TRUE(findPciClassKey(kSavage4, &key));
+  ASSERT_TRUE(findPciClassKey(rig.registry, kSavage4, &key));
   EXPECT_EQ(key, "System\\CurrentControlSet\\Services\\Class\\Display\\0003");
 
   // A "Driver" without its terminator, or with bytes after it.
   const std::string inst = "Enum\\PCI\\VEN_5333&DEV_8A22&SUBSYS_8A225333&REV_03\\BUS_01&DEV_00&FUNC_00";
   rig.registry.setRaw(RegRoot::LocalMachine, inst, "Driver", kRegSz, {'D', 'i', 's', 'p'});
-  ASSERT_TRUE(findPciClassKey(kSavage4, &key));
+  ASSERT_TRUE(findPciClassKey(rig.registry, kSavage4, &key));
   EXPECT_EQ(key, "System\\CurrentControlSet\\Services\\Class\\Disp");
   rig.registry.setRaw(RegRoot::LocalMachine, inst, "Driver", kRegSz, {'A', 0, 'B', 'C'});
-  ASSERT_TRUE(findPciClassKey(kSavage4, &key));
+  ASSERT_TRUE(findPciClassKey(rig.registry, kSavage4, &key));
   EXPECT_EQ(key, "System\\CurrentControlSet\\Services\\Class\\A");
   // Longer than a registry text can be: not found.
   rig.registry.setString(RegRoot::LocalMachine, inst, "Driver", std::string(5000, 'D'));
-  EXPECT_FALSE(findPciClassKey(kSavage4, &key));
+  EXPECT_FALSE(findPciClassKey(rig.registry, kSavage4, &key));
   EXPECT_EQ(rig.registry.openKeyCount(), 0u);
 }
 
@@ -124,16 +124,16 @@ TEST(ReadClassKeyString, ReadsBelowTheClassKey) {
   rig.registry.setString(RegRoot::LocalMachine, cls + "\\INFO", "Revision", "B2");
   rig.registry.setDword(RegRoot::LocalMachine, cls + "\\INFO", "Number", 2);
   std::string text;
-  ASSERT_TRUE(readClassKeyString(kSavage4, "INFO", "Revision", &text));
+  ASSERT_TRUE(readClassKeyString(rig.registry, kSavage4, "INFO", "Revision", &text));
   EXPECT_EQ(text, "B2");
-  EXPECT_FALSE(readClassKeyString(kSavage4, "INFO", "Number", &text));
-  EXPECT_FALSE(readClassKeyString(kSavage4, "INFO", "Missing", &text));
-  EXPECT_FALSE(readClassKeyString(kSavage4, "DEFAULT", "drv", &text));
+  EXPECT_FALSE(readClassKeyString(rig.registry, kSavage4, "INFO", "Number", &text));
+  EXPECT_FALSE(readClassKeyString(rig.registry, kSavage4, "INFO", "Missing", &text));
+  EXPECT_FALSE(readClassKeyString(rig.registry, kSavage4, "DEFAULT", "drv", &text));
   rig.registry.setString(RegRoot::LocalMachine, cls + "\\INFO", "Revision", std::string(255, 'r'));
-  EXPECT_TRUE(readClassKeyString(kSavage4, "INFO", "Revision", &text));
+  EXPECT_TRUE(readClassKeyString(rig.registry, kSavage4, "INFO", "Revision", &text));
   EXPECT_EQ(text.size(), 255u);
   rig.registry.setString(RegRoot::LocalMachine, cls + "\\INFO", "Revision", std::string(256, 'r'));
-  EXPECT_FALSE(readClassKeyString(kSavage4, "INFO", "Revision", &text));
+  EXPECT_FALSE(readClassKeyString(rig.registry, kSavage4, "INFO", "Revision", &text));
   EXPECT_EQ(rig.registry.openKeyCount(), 0u);
 }
 

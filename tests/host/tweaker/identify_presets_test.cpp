@@ -44,8 +44,8 @@ TEST(IdentifyPresets, EverySimulatedCard) {
     ASSERT_TRUE(fp.ports.setPreset(e.preset));
     AdapterIdentity id;
     id.deviceId = fp.ports.card().deviceId;
-    id.revision = readChipRevision(id.deviceId);
-    fillAdapterIdentity(id);
+    id.revision = readChipRevision(fp.ports, id.deviceId);
+    fillAdapterIdentity(fp.services(), id);
     EXPECT_EQ(id.deviceId, e.deviceId);
     EXPECT_EQ(id.chipName, e.chipName);
     EXPECT_EQ(id.capabilities, e.capabilities);
@@ -56,10 +56,10 @@ TEST(IdentifyPresets, EverySimulatedCard) {
         fp.ports.card().revision + ((e.deviceId == 0x8A20 || e.deviceId == 0x8A21) ? 1u : 0u);
     EXPECT_EQ(id.revision, expectedRevision);
     if (id.has(kCapMclk)) {
-      EXPECT_NEAR(readPllFrequency(id.mclkPll.pllIndex, id.mclkPll.postDividerFlagRegister), e.mclk, 0.001);
+      EXPECT_NEAR(readPllFrequency(fp.ports, id.mclkPll.pllIndex, id.mclkPll.postDividerFlagRegister), e.mclk, 0.001);
     }
     if (id.has(kCapEclk)) {
-      EXPECT_NEAR(readPllFrequency(id.eclkPll.pllIndex, id.eclkPll.postDividerFlagRegister), e.eclk, 0.001);
+      EXPECT_NEAR(readPllFrequency(fp.ports, id.eclkPll.pllIndex, id.eclkPll.postDividerFlagRegister), e.eclk, 0.001);
     }
   }
 }
@@ -68,15 +68,15 @@ TEST(IdentifyPresets, ProgrammedClocksTakeEffectOnTheSimulatedChip) {
   FakePlatform fp;
   fp.ports.setPreset("Savage4");
   const PllDivisors d = findPllDivisors(100.0f, true, 0);
-  EXPECT_NEAR(programPll(0x10, 0x0115, d.mReg, d.nReg, 0, 120), 100.2273, 0.001);
-  EXPECT_NEAR(readPllFrequency(0x10, 0), 100.2273, 0.001);
+  EXPECT_NEAR(programPll(fp.ports, fp.clock, 0x10, 0x0115, d.mReg, d.nReg, 0, 120), 100.2273, 0.001);
+  EXPECT_NEAR(readPllFrequency(fp.ports, 0x10, 0), 100.2273, 0.001);
 
   fp.ports.setPreset("Savage2000");
   const PllDivisors s = findPllDivisors(166.0f, true, 1);
-  EXPECT_NEAR(programPll(0x35, 0x0237, s.mReg, s.nReg, 0x38), 166.0909, 0.001);
+  EXPECT_NEAR(programPll(fp.ports, fp.clock, 0x35, 0x0237, s.mReg, s.nReg, 0x38), 166.0909, 0.001);
   EXPECT_EQ(fp.ports.seq(0x38), 0xF9);
   const PllDivisors slow = findPllDivisors(83.0f, true, 1);
-  const float got = programPll(0x35, 0x0237, slow.mReg, slow.nReg, 0x38);
+  const float got = programPll(fp.ports, fp.clock, 0x35, 0x0237, slow.mReg, slow.nReg, 0x38);
   EXPECT_NEAR(got, slow.mhz, 0.001);
 }
 

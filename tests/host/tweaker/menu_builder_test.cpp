@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tweaker/settings/menu_option_table.h"
 #include "tweaker/shell/menu_builder.h"
 #include "tweaker/shell/menu_tables.h"
 
@@ -13,35 +14,18 @@ namespace {
 constexpr uint32_t kSavage4Agp = 0x1 | 0x2 | 0x10 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000 |
                                  0x10000 | 0x20000 | 0x40000;
 
-// The rows of the option table the menu needs (mask, id, has field).
-std::vector<MenuOptionMark> optionRows() {
-  const struct { uint32_t mask; uint16_t id; bool field; } rows[] = {
-      {0x10, 30420, false},   {0x8000, 30404, false}, {0x40, 30036, true},   {0x200, 30037, true},
-      {0x10000, 30427, false}, {0, 30003, true},      {0, 30004, true},      {0, 30002, true},
-      {0, 30026, true},        {0x400, 30018, true},  {0x800, 30428, true},  {0, 30437, true},
-      {0x200000, 30448, true}, {0x400000, 30450, true}, {0, 30025, true},    {0, 30023, true},
-      {0, 30024, true},        {0, 30001, true},      {0, 30027, true},      {0, 30029, true},
-      {0, 30028, true},        {0x20000, 30422, true}, {0x1000, 30429, true}, {0, 30410, true},
-      {0, 30411, true},        {0, 30412, true},      {0, 30413, true},      {0, 30414, true},
-      {0, 30430, true},        {0, 30431, true},      {0, 30435, true},      {0, 30436, true},
-  };
-  std::vector<MenuOptionMark> out;
-  for (const auto& r : rows) out.push_back({r.mask, r.id, r.field, false});
-  return out;
-}
-
 TrayMenuInputs inputs(uint32_t caps, uint32_t deviceId = 0x8A22, bool advanced = true) {
   TrayMenuInputs in;
   in.advanced = advanced;
   in.capabilities = caps;
   in.deviceId = deviceId;
-  in.optionRows = optionRows();
+  in.options.AGP = 2;
   in.agpSizeList = {4, 6, 8, 10, 12, 16, 20, 24, 28, 32, 36, 40, 48, 56, 64, 72, 80, 90, 128};
   in.physicalMemoryMb = 256;
   in.tweakRes = false;
   in.screenDepth = 16;
-  in.values.agpSize = 28;
-  in.values.commandDma = 4;
+  in.options.AGPSize = 28;
+  in.options.DMACB = 4;
   return in;
 }
 
@@ -189,25 +173,25 @@ TEST(TrayMenu, AgpSizesOutsideTheCommandRangeAreNotOffered) {
 
 TEST(TrayMenu, RadioMarksFollowTheOptions) {
   TrayMenuInputs in = inputs(kSavage4Agp | 0x80000 | 0x100000 | 0x800000 | 0x8000);
-  in.values.agpSize = 30;  // not in the list: "Custom"
-  in.values.dBias = 0.25f;  // no such item: "0.0"
-  in.values.vidTexOnly = true;
-  in.values.agpRate = 3;
-  in.values.commandDma = 2;
-  in.values.icdHwTnl = -1;
-  in.values.icdAutoZClear = 1;
-  in.values.icdFogTable = -1;
-  in.values.icdTextureSize = -1;
+  in.options.AGPSize = 30;  // not in the list: "Custom"
+  in.options.DB = 0.25f;  // no such item: "0.0"
+  in.options.VO = 1;
+  in.options.AGP = 3;
+  in.options.DMACB = 2;
+  in.options.ICDHWTL = -1;
+  in.options.ICDAZ = 1;
+  in.options.ICDFOGTABLE = -1;
+  in.options.ICDTEXTURESIZE = -1;
   TrayMenu m = build(in);
   EXPECT_EQ(checkedIds(m.popup), (std::vector<uint16_t>{30100, 30401, 30020, 30050, 30031, 30433, 30441, 30444,
                                                         30446}));
   const MenuNode* custom = findMenuItem(m.popup, 30100);
   EXPECT_TRUE(custom->radio);
 
-  in.values.agpSize = 28;
-  in.values.dBias = -0.3f;
-  in.values.autoAgp = true;  // AA wins over VO
-  in.values.agpRate = 4;
+  in.options.AGPSize = 28;
+  in.options.DB = -0.3f;
+  in.options.AA = 1;  // AA wins over VO
+  in.options.AGP = 4;
   m = build(in);
   EXPECT_TRUE(findMenuItem(m.popup, 30128)->checked);
   EXPECT_FALSE(findMenuItem(m.popup, 30100)->checked);
@@ -222,7 +206,7 @@ TEST(TrayMenu, EveryDBiasItemMarksTheValueItWritesAndReadsBack) {
     char text[16];
     std::snprintf(text, sizeof text, "%.1f", dBiasOfItem(id));
     TrayMenuInputs in = inputs(kSavage4Agp);
-    in.values.dBias = std::strtof(text, nullptr);
+    in.options.DB = std::strtof(text, nullptr);
     TrayMenu m = build(in);
     EXPECT_TRUE(findMenuItem(m.popup, id)->checked) << id << " " << text;
   }
@@ -230,7 +214,8 @@ TEST(TrayMenu, EveryDBiasItemMarksTheValueItWritesAndReadsBack) {
 
 TEST(TrayMenu, CheckMarksAndGreying) {
   TrayMenuInputs in = inputs(kSavage4Agp);
-  for (MenuOptionMark& r : in.optionRows) r.on = r.menuId == 30001 || r.menuId == 30410;
+  in.options.WV = 1;
+  in.options.Bit32 = 1;
   in.useOverclock = false;
   in.autoTriMip = false;
   in.screenDepth = 8;
@@ -243,14 +228,14 @@ TEST(TrayMenu, CheckMarksAndGreying) {
   EXPECT_TRUE(findMenuItem(m.popup, 30427)->grayed);
   EXPECT_TRUE(findMenuItem(m.popup, 30002)->grayed);  // AM off
 
-  in.values.autoMipmap = true;
+  in.options.AM = 1;
   in.screenDepth = 16;
   m = build(in);
   EXPECT_FALSE(findMenuItem(m.popup, 30002)->grayed);
   EXPECT_FALSE(findMenuItem(m.popup, 30427)->grayed);
 
   in.autoTriMip = true;
-  in.values.autoMipmap = false;
+  in.options.AM = 0;
   m = build(in);
   EXPECT_FALSE(findMenuItem(m.popup, 30002)->grayed);
 }

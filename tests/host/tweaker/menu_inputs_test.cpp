@@ -1,8 +1,10 @@
-// The tray menu and tooltip from the process-wide records: options are read
+// The tray menu and tooltip from the program's records: options are read
 // from the registry at every click, so other tools' changes show at once.
 #include <gtest/gtest.h>
 
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/shell/program.h"
+#include "tweaker/shell/program_records.h"
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/clock_settings.h"
 #include "tweaker/settings/driver_options.h"
@@ -19,15 +21,15 @@ constexpr char kSettings[] = "Display\\Settings";
 class MenuInputs : public ::testing::Test {
  protected:
   FakePlatform fp;
+  ScriptedMessageBoxes boxes;
+  Program program{fp.services(), boxes};
 
   void SetUp() override {
-    AdapterIdentity& id = adapterIdentity();
-    id = AdapterIdentity{};
+    AdapterIdentity& id = program.identity;
     id.deviceId = 0x8A22;
     id.chipName = "Savage4 GT/Pro";
     id.capabilities = 0x1 | 0x2 | 0x80 | 0x100 | 0x1000 | 0x40000;
     id.cardKeyPath = "Software\\Tessaly\\Vidarix\\card";
-    preferences() = Preferences{};
     DriverOptions d;
     d.WV = 1;
     d.AGP = 2;
@@ -35,35 +37,28 @@ class MenuInputs : public ::testing::Test {
     d.DMACB = 4;
     d.TC = 64;
     d.TM = 64;
-    defaultOptions() = d;
-    currentOptions() = d;
+    program.defaultOptions = d;
+    program.currentOptions = d;
     fp.display.setModes({{640, 480, 8, 60}, {640, 480, 16, 60}});
     fp.display.setCurrent({640, 480, 16, 60});
-    readDisplayMetrics();
+    program.shell.metrics = readDisplayMetrics(fp.display);
     fp.system.memory.totalPhys = 48u << 20;
   }
 
-  bool marked(const TrayMenuInputs& in, uint16_t id) {
-    for (const MenuOptionMark& m : in.optionRows) {
-      if (m.menuId == id) return m.on;
-    }
-    ADD_FAILURE() << "no row for " << id;
-    return false;
-  }
 };
 
 TEST_F(MenuInputs, OptionsAreReadFromTheRegistryAtEveryClick) {
-  TrayMenuInputs in = gatherTrayMenuInputs(nullptr);
-  EXPECT_TRUE(marked(in, 30001));
+  TrayMenuInputs in = gatherTrayMenuInputs(program, nullptr);
+  EXPECT_EQ(in.options.WV, 1);
   EXPECT_FALSE(in.schemeListExists);
 
   // Another tool turns vsync off and writes sizes the menu does not offer.
   fp.registry.setString(RegRoot::CurrentConfig, kSettings, "WV", "off");
   fp.registry.setString(RegRoot::CurrentConfig, kSettings, "AGPSize", "30");
   fp.registry.setString(RegRoot::CurrentConfig, kSettings, "DB", "0.25");
-  in = gatherTrayMenuInputs(nullptr);
-  EXPECT_FALSE(marked(in, 30001));
-  EXPECT_EQ(in.values.agpSize, 30);
+  in = gatherTrayMenuInputs(program, nullptr);
+  EXPECT_EQ(in.options.WV, 0);
+  EXPECT_EQ(in.options.AGPSize, 30);
 
   TrayMenu menu;
   in.advanced = true;
@@ -73,32 +68,32 @@ TEST_F(MenuInputs, OptionsAreReadFromTheRegistryAtEveryClick) {
 }
 
 TEST_F(MenuInputs, PreferencesDisplayAndSchemesReachTheMenu) {
-  preferences().showAdvanced = true;
-  preferences().agpSizeList = {8, 16, 64};
-  fp.registry.setString(RegRoot::LocalMachine, adapterIdentity().cardKeyPath, "Current", "Fast");
+  program.preferences.showAdvanced = true;
+  program.preferences.agpSizeList = {8, 16, 64};
+  fp.registry.setString(RegRoot::LocalMachine, program.identity.cardKeyPath, "Current", "Fast");
   const std::vector<std::string> schemes = {"Fast", "Nice"};
-  const TrayMenuInputs in = gatherTrayMenuInputs(&schemes);
+  const TrayMenuInputs in = gatherTrayMenuInputs(program, &schemes);
   EXPECT_TRUE(in.advanced);
   EXPECT_EQ(in.agpSizeList, (std::vector<uint32_t>{8, 16, 64}));
   EXPECT_TRUE(in.schemeListExists);
   EXPECT_EQ(in.currentScheme, "Fast");
   EXPECT_EQ(in.displayModes.size(), 2u);
   EXPECT_EQ(in.screenDepth, 16);
-  EXPECT_EQ(in.capabilities, adapterIdentity().capabilities);
+  EXPECT_EQ(in.capabilities, program.identity.capabilities);
 }
 
 TEST_F(MenuInputs, TooltipUsesTheUserNameAndTheDesiredClocks) {
-  clockState().desiredMclk = 125.0f;
-  clockState().desiredEclk = 143.0f;
-  currentOptions().AA = 1;
-  currentOptions().AGPSize = 28;
-  currentOptions().AC = 1;
-  EXPECT_EQ(composeTooltipText(gatherTooltipState()), "Savage4 GT/Pro@125.0MHz/143.0MHz-Vsync AutoAGP(28) S3TC");
-  preferences().name = "My card";
-  clockState().desiredEclk = 0.0f;
-  currentOptions().AA = 0;
-  currentOptions().AC = 0;
-  EXPECT_EQ(composeTooltipText(gatherTooltipState()), "My card@125.0MHz-Vsync Vid/AGP");
+  program.clocks.desiredMclk = 125.0f;
+  program.clocks.desiredEclk = 143.0f;
+  program.currentOptions.AA = 1;
+  program.currentOptions.AGPSize = 28;
+  program.currentOptions.AC = 1;
+  EXPECT_EQ(composeTooltipText(gatherTooltipState(program)), "Savage4 GT/Pro@125.0MHz/143.0MHz-Vsync AutoAGP(28) S3TC");
+  program.preferences.name = "My card";
+  program.clocks.desiredEclk = 0.0f;
+  program.currentOptions.AA = 0;
+  program.currentOptions.AC = 0;
+  EXPECT_EQ(composeTooltipText(gatherTooltipState(program)), "My card@125.0MHz-Vsync Vid/AGP");
 }
 
 }  // namespace

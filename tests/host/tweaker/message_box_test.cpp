@@ -1,8 +1,8 @@
 // The message box's choices for a style word and its sizing arithmetic.
 #include <gtest/gtest.h>
 
-#include "tweaker/shell/message_box.h"
-#include "tweaker/shell/message_box_layout.h"
+#include "tweaker/ui/message_box.h"
+#include "tweaker/ui/message_box_layout.h"
 
 namespace vdx {
 namespace {
@@ -182,11 +182,6 @@ TEST(MessageBoxCountdown, RoundsUpToWholeSecondsAndExpiresOnce) {
   EXPECT_FALSE(c.tick());
 
   EXPECT_EQ(2000, MessageBoxCountdown(1001).remainingMs());
-}
-
-TEST(ShowMessageBox, WithoutAPresenterReportsFailure) {
-  installMessageBoxPresenter(nullptr);
-  EXPECT_EQ(-1, ShowMessageBox(nullptr, "t", "c", kMbYesNo));
 }
 
 }  // namespace

@@ -89,31 +89,29 @@ TEST(DriverDefaults, AgpSizeByFamilyAndMemory) {
 }  // namespace
 }  // namespace vdx
 
-// The process-wide form reads the strap bit from the chip itself.
+// The defaults read the strap bit from the chip itself.
 
 namespace vdx {
 namespace {
 
 TEST(SetDriverDefaults, ReadsTheSidebandStrapOfTheFamilyFromTheChip) {
   FakePlatform fp;
-  fp.system.memory.totalPhys = 48ull << 20;
-  AdapterIdentity saved = adapterIdentity();
-  adapterIdentity().deviceId = 0x8A22;
+  AdapterIdentity id;
+  DriverOptions defaults;
+  id.deviceId = 0x8A22;
   fp.ports.setCrtc(0x70, 0x80);
   fp.ports.setCrtc(0x68, 0x00);
-  setDriverDefaults();
-  EXPECT_EQ(1, defaultOptions().AGPSB);
-  EXPECT_EQ(24, defaultOptions().AGPSize);
-  EXPECT_EQ(4, defaultOptions().DMACB);
+  setDriverDefaults(fp.ports, id, 48, defaults);
+  EXPECT_EQ(1, defaults.AGPSB);
+  EXPECT_EQ(24, defaults.AGPSize);
+  EXPECT_EQ(4, defaults.DMACB);
 
-  adapterIdentity().deviceId = 0x8C11;
-  setDriverDefaults();
-  EXPECT_EQ(0, defaultOptions().AGPSB) << "MX/IX look at CR68 bit 0, not CR70";
+  id.deviceId = 0x8C11;
+  setDriverDefaults(fp.ports, id, 48, defaults);
+  EXPECT_EQ(0, defaults.AGPSB) << "MX/IX look at CR68 bit 0, not CR70";
   fp.ports.setCrtc(0x68, 0x01);
-  setDriverDefaults();
-  EXPECT_EQ(1, defaultOptions().AGPSB);
-  adapterIdentity() = saved;
-  defaultOptions() = DriverOptions();
+  setDriverDefaults(fp.ports, id, 48, defaults);
+  EXPECT_EQ(1, defaults.AGPSB);
 }
 
 }  // namespace

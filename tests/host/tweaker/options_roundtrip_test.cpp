@@ -1,6 +1,7 @@
 // Every option survives a write and a read, one at a time and all together,
 // with every capability present: reader and writer agree on names and forms.
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/shell/program_records.h"
 #include "tests/host/tweaker/options_fixture.h"
 #include "tweaker/settings/settings_keys.h"
 
@@ -76,32 +77,29 @@ TEST_F(OptionsRoundTrip, AllTogetherAndTheDepthBias) {
   EXPECT_TRUE(current == back);
 }
 
-TEST(ProcessWideOptions, UseTheInstalledRegistryAndTheAdapterRecord) {
-  FakePlatform fp;
-  const AdapterIdentity saved = adapterIdentity();
-  adapterIdentity().settingsRoot = RegRoot::LocalMachine;
-  adapterIdentity().settingsKeyPath = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\DEFAULT";
-  adapterIdentity().cardKeyPath = "Software\\Tessaly\\Vidarix\\8c12_0_0";
-  defaultOptions() = DriverOptions();
-  currentOptions() = DriverOptions();
-  currentOptions().AT = 1;
-  EXPECT_TRUE(writeDriverOptions(false));
-  EXPECT_EQ("On", fp.registry.getString(RegRoot::LocalMachine, adapterIdentity().settingsKeyPath, "AT"));
-  EXPECT_FALSE(fp.registry.keyExists(RegRoot::CurrentConfig, "Display\\Settings")) << "the MX/IX key moved";
-  currentOptions().AT = 0;
-  readDriverOptions();
-  EXPECT_EQ(1, currentOptions().AT);
+TEST(ProgramOptions, UseTheProgramsRegistryAndAdapterRecord) {
+  TestProgram t;
+  Program& program = t.program;
+  FakeRegistry& reg = t.fakes.registry;
+  program.identity.settingsRoot = RegRoot::LocalMachine;
+  program.identity.settingsKeyPath = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\DEFAULT";
+  program.identity.cardKeyPath = "Software\\Tessaly\\Vidarix\\8c12_0_0";
+  program.currentOptions.AT = 1;
+  EXPECT_TRUE(writeDriverOptions(program));
+  EXPECT_EQ("On", reg.getString(RegRoot::LocalMachine, program.identity.settingsKeyPath, "AT"));
+  EXPECT_FALSE(reg.keyExists(RegRoot::CurrentConfig, "Display\\Settings")) << "the MX/IX key moved";
+  program.currentOptions.AT = 0;
+  readDriverOptions(program);
+  EXPECT_EQ(1, program.currentOptions.AT);
 
-  EXPECT_TRUE(writeStringValue(SettingsKey::Card, "Current", "Fast"));
+  EXPECT_TRUE(writeSettingString(program, SettingsKey::Card, "Current", "Fast"));
   std::string text;
-  EXPECT_TRUE(readStringValue(SettingsKey::Card, "Current", &text, "x"));
+  EXPECT_TRUE(readSettingString(program, SettingsKey::Card, "Current", &text, "x"));
   EXPECT_EQ("Fast", text);
-  adapterIdentity().cardKeyPath.clear();
-  EXPECT_FALSE(readStringValue(SettingsKey::Card, "Current", &text, "none"));
+  program.identity.cardKeyPath.clear();
+  EXPECT_FALSE(readSettingString(program, SettingsKey::Card, "Current", &text, "none"));
   EXPECT_EQ("none", text) << "no card key: the default";
-  EXPECT_EQ(0u, fp.registry.openKeyCount());
-  adapterIdentity() = saved;
-  currentOptions() = defaultOptions() = DriverOptions();
+  EXPECT_EQ(0u, reg.openKeyCount());
 }
 
 }  // namespace

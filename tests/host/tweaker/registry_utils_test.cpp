@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/fakes/tweaker/fake_registry.h"
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/common/registry_utils.h"
 
 namespace vdx {
 namespace {

@@ -18,32 +18,25 @@ class SimDriverTest : public ::testing::Test {
     ASSERT_TRUE(simPreset(preset, &card));
     driver = std::make_unique<SimulatedDriver>(card);
     display = std::make_unique<SimulatedDisplay>(*driver, fp.display);
-    Platform p = platform();
-    p.display = display.get();
-    installPlatform(p);
-    ASSERT_TRUE(QueryDriverEscapes());
-  }
-  // The flag is process-wide: leave it clear, as a fresh start has it.
-  void TearDown() override {
-    fp.install();
-    fp.display.setEscapeHandler(nullptr);
-    QueryDriverEscapes();
+    esc = std::make_unique<DriverEscapes>(*display);
+    ASSERT_TRUE(esc->QueryDriverEscapes());
   }
   FakePlatform fp;
   std::unique_ptr<SimulatedDriver> driver;
   std::unique_ptr<SimulatedDisplay> display;
+  std::unique_ptr<DriverEscapes> esc;
 };
 
 TEST_F(SimDriverTest, EveryPresetAnswersItsDeviceIdMemoryAndBios) {
   for (const std::string& name : simPresetNames()) {
     use(name);
     uint32_t id = 0, memory = 0;
-    EXPECT_TRUE(DRV_GET_DEVICE_ID(&id)) << name;
+    EXPECT_TRUE(esc->DRV_GET_DEVICE_ID(&id)) << name;
     EXPECT_EQ(id, driver->card().deviceId) << name;
-    EXPECT_TRUE(DRV_GET_VIDEO_MEMORY(&memory)) << name;
+    EXPECT_TRUE(esc->DRV_GET_VIDEO_MEMORY(&memory)) << name;
     EXPECT_EQ(memory, driver->card().memoryBytes) << name;
     uint16_t bios[9];
-    EXPECT_TRUE(DRV_GET_BIOS_VERSION(bios)) << name;
+    EXPECT_TRUE(esc->DRV_GET_BIOS_VERSION(bios)) << name;
     EXPECT_EQ(bios[0], driver->card().biosVersion[0]) << name;
   }
 }
@@ -51,75 +44,75 @@ TEST_F(SimDriverTest, EveryPresetAnswersItsDeviceIdMemoryAndBios) {
 TEST_F(SimDriverTest, SetValuesAreKeptAndOutOfRangeValuesRefused) {
   use("Savage4");
   uint32_t v = 0, w = 0;
-  EXPECT_TRUE(DRV_SET_TV_STANDARD(2));
-  EXPECT_TRUE(DRV_GET_TV_STANDARD(&v));
+  EXPECT_TRUE(esc->DRV_SET_TV_STANDARD(2));
+  EXPECT_TRUE(esc->DRV_GET_TV_STANDARD(&v));
   EXPECT_EQ(v, 2u);
-  EXPECT_FALSE(DRV_SET_TV_STANDARD(15)) << "code 15 has no bit in the mask";
-  EXPECT_FALSE(DRV_SET_TV_STANDARD(0));
-  EXPECT_TRUE(DRV_SET_TV_CONTRAST(10));
-  EXPECT_TRUE(DRV_GET_TV_CONTRAST(&v));
+  EXPECT_FALSE(esc->DRV_SET_TV_STANDARD(15)) << "code 15 has no bit in the mask";
+  EXPECT_FALSE(esc->DRV_SET_TV_STANDARD(0));
+  EXPECT_TRUE(esc->DRV_SET_TV_CONTRAST(10));
+  EXPECT_TRUE(esc->DRV_GET_TV_CONTRAST(&v));
   EXPECT_EQ(v, 10u);
   uint32_t bMax = 0, cMax = 0, colMax = 0, tMax = 0;
-  ASSERT_TRUE(DRV_GET_TV_PICTURE_RANGES(&bMax, &cMax, &colMax, &tMax));
-  EXPECT_TRUE(DRV_SET_TV_BRIGHTNESS(bMax));
-  EXPECT_FALSE(DRV_SET_TV_BRIGHTNESS(bMax + 1));
-  EXPECT_TRUE(DRV_SET_ACTIVE_DISPLAYS(DISPLAY_CRT | DISPLAY_TV));
-  EXPECT_TRUE(DRV_GET_ACTIVE_DISPLAYS(&v, &w));
+  ASSERT_TRUE(esc->DRV_GET_TV_PICTURE_RANGES(&bMax, &cMax, &colMax, &tMax));
+  EXPECT_TRUE(esc->DRV_SET_TV_BRIGHTNESS(bMax));
+  EXPECT_FALSE(esc->DRV_SET_TV_BRIGHTNESS(bMax + 1));
+  EXPECT_TRUE(esc->DRV_SET_ACTIVE_DISPLAYS(DISPLAY_CRT | DISPLAY_TV));
+  EXPECT_TRUE(esc->DRV_GET_ACTIVE_DISPLAYS(&v, &w));
   EXPECT_EQ(v, DISPLAY_CRT | DISPLAY_TV);
-  EXPECT_FALSE(DRV_SET_ACTIVE_DISPLAYS(DISPLAY_LCD)) << "the Savage4 board has no panel";
-  EXPECT_FALSE(DRV_SET_ACTIVE_DISPLAYS(0));
+  EXPECT_FALSE(esc->DRV_SET_ACTIVE_DISPLAYS(DISPLAY_LCD)) << "the Savage4 board has no panel";
+  EXPECT_FALSE(esc->DRV_SET_ACTIVE_DISPLAYS(0));
   uint16_t panel[3] = {1, 1, 1};
-  EXPECT_FALSE(DRV_GET_PANEL_SIZE(panel));
+  EXPECT_FALSE(esc->DRV_GET_PANEL_SIZE(panel));
   uint32_t hr = 0, hp = 0, vr = 0, vp = 0;
-  EXPECT_TRUE(DRV_SET_TV_POSITION(64, 3, 32, 4));
-  EXPECT_TRUE(DRV_GET_TV_POSITION(&hr, &hp, &vr, &vp));
+  EXPECT_TRUE(esc->DRV_SET_TV_POSITION(64, 3, 32, 4));
+  EXPECT_TRUE(esc->DRV_GET_TV_POSITION(&hr, &hp, &vr, &vp));
   EXPECT_EQ(hp, 3u);
   EXPECT_EQ(vp, 4u);
-  EXPECT_FALSE(DRV_SET_TV_POSITION(64, hr + 1, 32, 0));
+  EXPECT_FALSE(esc->DRV_SET_TV_POSITION(64, hr + 1, 32, 0));
 }
 
 TEST_F(SimDriverTest, TvSizeWithAndWithoutTheHorizontalSize) {
   use("Savage4");
   uint32_t h = 0, v = 0, lock = 0;
-  EXPECT_TRUE(DRV_SET_TV_SIZE(10, 0, 20));
-  EXPECT_TRUE(DRV_GET_TV_HORZ_SIZE(&h));
-  EXPECT_TRUE(DRV_GET_TV_VERT_SIZE(&v, &lock));
+  EXPECT_TRUE(esc->DRV_SET_TV_SIZE(10, 0, 20));
+  EXPECT_TRUE(esc->DRV_GET_TV_HORZ_SIZE(&h));
+  EXPECT_TRUE(esc->DRV_GET_TV_VERT_SIZE(&v, &lock));
   EXPECT_EQ(h, 20u);
   EXPECT_EQ(v, 10u);
   EXPECT_EQ(lock, 0u);
-  EXPECT_TRUE(DRV_SET_TV_SIZE(16, 1, -1));
-  EXPECT_TRUE(DRV_GET_TV_HORZ_SIZE(&h));
+  EXPECT_TRUE(esc->DRV_SET_TV_SIZE(16, 1, -1));
+  EXPECT_TRUE(esc->DRV_GET_TV_HORZ_SIZE(&h));
   EXPECT_EQ(h, 16u) << "locked ratio: horizontal follows the vertical size";
 }
 
 TEST_F(SimDriverTest, LaptopPresetHasAPanelAndExpansion) {
   use("SavageMX-Toshiba");
   uint16_t panel[3];
-  ASSERT_TRUE(DRV_GET_PANEL_SIZE(panel));
+  ASSERT_TRUE(esc->DRV_GET_PANEL_SIZE(panel));
   EXPECT_EQ(panel[0], 1024);
   EXPECT_EQ(panel[1], 768);
   uint32_t h = 0, v = 0;
-  EXPECT_TRUE(DRV_SET_HORZ_EXPANSION(kExpansionOn));
-  EXPECT_TRUE(DRV_SET_VERT_EXPANSION(kExpansionOn));
-  EXPECT_TRUE(DRV_GET_HORZ_EXPANSION(&h));
-  EXPECT_TRUE(DRV_GET_VERT_EXPANSION(&v));
+  EXPECT_TRUE(esc->DRV_SET_HORZ_EXPANSION(kExpansionOn));
+  EXPECT_TRUE(esc->DRV_SET_VERT_EXPANSION(kExpansionOn));
+  EXPECT_TRUE(esc->DRV_GET_HORZ_EXPANSION(&h));
+  EXPECT_TRUE(esc->DRV_GET_VERT_EXPANSION(&v));
   EXPECT_EQ(h, 2u);
   EXPECT_EQ(v, 2u);
-  EXPECT_FALSE(DRV_SET_HORZ_EXPANSION(3));
+  EXPECT_FALSE(esc->DRV_SET_HORZ_EXPANSION(3));
 }
 
 TEST_F(SimDriverTest, GammaTableIsKeptAndCommitsCounted) {
   use("Savage4");
   GammaRamp ramp;
-  ASSERT_TRUE(GetGammaRamp(&ramp));
+  ASSERT_TRUE(esc->GetGammaRamp(&ramp));
   EXPECT_EQ(ramp.red(200), 200);
   ramp.green(7) = 0x1AB;
-  ASSERT_TRUE(SetGammaRamp(ramp, false));
+  ASSERT_TRUE(esc->SetGammaRamp(ramp, false));
   EXPECT_EQ(driver->state().gammaCommits, 0u);
-  ASSERT_TRUE(SetGammaRamp(ramp, true));
+  ASSERT_TRUE(esc->SetGammaRamp(ramp, true));
   EXPECT_EQ(driver->state().gammaCommits, 1u);
   GammaRamp back;
-  ASSERT_TRUE(GetGammaRamp(&back));
+  ASSERT_TRUE(esc->GetGammaRamp(&back));
   EXPECT_EQ(back.green(7), 0xAB);
 }
 

@@ -30,12 +30,12 @@ TEST(SimulatedPll, ProgrammedClocksReadBackOnEveryFamily) {
   for (const PllCase& c : cases) {
     FakePlatform fp;
     ASSERT_TRUE(fp.ports.setPreset(c.preset));
-    EXPECT_NEAR(readPllFrequency(c.pllIndex, c.flagRegister), c.startMhz, 0.01) << c.preset;
+    EXPECT_NEAR(readPllFrequency(fp.ports, c.pllIndex, c.flagRegister), c.startMhz, 0.01) << c.preset;
     const PllDivisors d = findPllDivisors(c.target, true, c.mode);
     ASSERT_GT(d.mhz, 0.0f) << c.preset;
-    const float back = programPll(c.pllIndex, c.loadWord, d.mReg, d.nReg, c.flagRegister);
+    const float back = programPll(fp.ports, fp.clock, c.pllIndex, c.loadWord, d.mReg, d.nReg, c.flagRegister);
     EXPECT_NEAR(back, d.mhz, 0.01) << c.preset << " pll " << int(c.pllIndex);
-    EXPECT_NEAR(readPllFrequency(c.pllIndex, c.flagRegister), d.mhz, 0.01) << c.preset;
+    EXPECT_NEAR(readPllFrequency(fp.ports, c.pllIndex, c.flagRegister), d.mhz, 0.01) << c.preset;
   }
 }
 
@@ -43,8 +43,8 @@ TEST(SimulatedPll, AWrongLatchLeavesTheOldClock) {
   FakePlatform fp;
   const PllDivisors d = findPllDivisors(100.0f, true, 0);
   // The engine clock's latch (SR31 bit 3) pulsed for the memory clock pair.
-  programPll(0x10, 0x0831, d.mReg, d.nReg, 0);
-  EXPECT_NEAR(readPllFrequency(0x10, 0), 143.18, 0.01);
+  programPll(fp.ports, fp.clock, 0x10, 0x0831, d.mReg, d.nReg, 0);
+  EXPECT_NEAR(readPllFrequency(fp.ports, 0x10, 0), 143.18, 0.01);
 }
 
 }  // namespace

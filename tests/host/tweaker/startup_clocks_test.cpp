@@ -8,53 +8,49 @@
 #include "tweaker/adapter/clock_settings.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/settings/preferences.h"
-#include "tweaker/shell/display_reset.h"
+#include "tweaker/display/display_reset.h"
+#include "tweaker/shell/program.h"
+#include "tweaker/shell/program_records.h"
 
 namespace vdx {
 namespace {
 
 class StartupClocks : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedId_ = adapterIdentity();
-    savedClocks_ = clockState();
-    savedPrefs_ = preferences();
-    clockState() = ClockState{};
-    adapterIdentity().capabilities = kCapMclk | kCapEclk;
+  void SetUp() override { program.identity.capabilities = kCapMclk | kCapEclk; }
+
+  void readStartupClocks() { vdx::readStartupClocks(fp.ports, program.identity, program.clocks); }
+  void applyDesiredClocks() {
+    vdx::applyDesiredClocks(fp.services(), program.identity, program.clockRules(), program.clocks);
   }
-  void TearDown() override {
-    adapterIdentity() = savedId_;
-    clockState() = savedClocks_;
-    preferences() = savedPrefs_;
-  }
+  float mclkNow() { return readPllFrequency(fp.ports, program.identity.mclkPll.pllIndex, 0); }
+
   FakePlatform fp;
-  AdapterIdentity savedId_;
-  ClockState savedClocks_;
-  Preferences savedPrefs_;
+  ScriptedMessageBoxes boxes;
+  Program program{fp.services(), boxes};
 };
 
 TEST_F(StartupClocks, ReadFromTheGeneratorsAsStartAndDesired) {
   readStartupClocks();
-  const AdapterIdentity& id = adapterIdentity();
-  EXPECT_FLOAT_EQ(readPllFrequency(id.mclkPll.pllIndex, 0), clockState().startupMclk);
-  EXPECT_GT(clockState().startupMclk, 0.0f);
-  EXPECT_GT(clockState().startupEclk, 0.0f);
-  EXPECT_FLOAT_EQ(clockState().startupMclk, clockState().desiredMclk);
-  EXPECT_FLOAT_EQ(clockState().startupEclk, clockState().desiredEclk);
+  EXPECT_FLOAT_EQ(mclkNow(), program.clocks.startupMclk);
+  EXPECT_GT(program.clocks.startupMclk, 0.0f);
+  EXPECT_GT(program.clocks.startupEclk, 0.0f);
+  EXPECT_FLOAT_EQ(program.clocks.startupMclk, program.clocks.desiredMclk);
+  EXPECT_FLOAT_EQ(program.clocks.startupEclk, program.clocks.desiredEclk);
 }
 
 TEST_F(StartupClocks, AChipWithoutClocksReadsNone) {
-  adapterIdentity().capabilities = 0;
+  program.identity.capabilities = 0;
   readStartupClocks();
-  EXPECT_EQ(0.0f, clockState().startupMclk);
-  EXPECT_EQ(0.0f, clockState().startupEclk);
+  EXPECT_EQ(0.0f, program.clocks.startupMclk);
+  EXPECT_EQ(0.0f, program.clocks.startupEclk);
 }
 
 TEST_F(StartupClocks, ShiftLogsOnceAndKeepsTheStartupClocks) {
   readStartupClocks();
-  clockState().desiredMclk = 150.0f;
-  keepStartupClocksForShift("C:\\WINDOWS\\SYSTEM\\Vidarix.dat");
-  EXPECT_FLOAT_EQ(clockState().startupMclk, clockState().desiredMclk);
+  program.clocks.desiredMclk = 150.0f;
+  keepStartupClocksForShift(fp.services(), "C:\\WINDOWS\\SYSTEM\\Vidarix.dat", program.clocks);
+  EXPECT_FLOAT_EQ(program.clocks.startupMclk, program.clocks.desiredMclk);
   std::vector<std::string> keys = fp.profile.keys("C:\\WINDOWS\\SYSTEM\\Vidarix.dat", "Vidarix Clk");
   ASSERT_EQ(1u, keys.size());
   EXPECT_EQ("Chip clock not set due to SHIFT key.",
@@ -63,33 +59,33 @@ TEST_F(StartupClocks, ShiftLogsOnceAndKeepsTheStartupClocks) {
 
 TEST_F(StartupClocks, NothingIsProgrammedWhileClocksAreNotAllowed) {
   readStartupClocks();
-  clockState().desiredMclk = clockState().startupMclk + 20.0f;
-  clockState().clocksAllowed = false;
-  preferences().useOverclock = true;
-  const float before = readPllFrequency(adapterIdentity().mclkPll.pllIndex, 0);
+  program.clocks.desiredMclk = program.clocks.startupMclk + 20.0f;
+  program.clocks.clocksAllowed = false;
+  program.preferences.useOverclock = true;
+  const float before = mclkNow();
   applyDesiredClocks();
-  EXPECT_FLOAT_EQ(before, readPllFrequency(adapterIdentity().mclkPll.pllIndex, 0));
+  EXPECT_FLOAT_EQ(before, mclkNow());
 }
 
 TEST_F(StartupClocks, DisplayResetOrOverclockOffLeaveTheChipAlone) {
   readStartupClocks();
-  clockState().desiredMclk = clockState().startupMclk + 20.0f;
-  preferences().useOverclock = false;
-  const float before = readPllFrequency(adapterIdentity().mclkPll.pllIndex, 0);
+  program.clocks.desiredMclk = program.clocks.startupMclk + 20.0f;
+  program.preferences.useOverclock = false;
+  const float before = mclkNow();
   applyDesiredClocks();
-  EXPECT_FLOAT_EQ(before, readPllFrequency(adapterIdentity().mclkPll.pllIndex, 0));
+  EXPECT_FLOAT_EQ(before, mclkNow());
 }
 
 TEST_F(StartupClocks, AllowedClocksAreProgrammedToTheDesiredSpeed) {
   readStartupClocks();
-  clockState().desiredMclk = clockState().startupMclk + 20.0f;
-  preferences().useOverclock = true;
-  resetDisplay(RESET_FULL);  // a finished reset: the clocks are the user's again
-  ASSERT_FALSE(displayResetInProgress());
+  program.clocks.desiredMclk = program.clocks.startupMclk + 20.0f;
+  program.preferences.useOverclock = true;
+  resetDisplay(program, RESET_FULL);  // a finished reset: the clocks are the user's again
+  ASSERT_FALSE(program.displayReset.inProgress);
   applyDesiredClocks();
-  const float now = readPllFrequency(adapterIdentity().mclkPll.pllIndex, 0);
-  EXPECT_NEAR(clockState().startupMclk + 20.0f, now, 1.0f);
-  EXPECT_FLOAT_EQ(now, clockState().desiredMclk);  // the read-back becomes the desired value
+  const float now = mclkNow();
+  EXPECT_NEAR(program.clocks.startupMclk + 20.0f, now, 1.0f);
+  EXPECT_FLOAT_EQ(now, program.clocks.desiredMclk);  // the read-back becomes the desired value
 }
 
 }  // namespace

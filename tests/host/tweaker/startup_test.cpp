@@ -11,12 +11,12 @@
 #include "tweaker/display/directx_version.h"
 #include "tweaker/display/stored_gamma.h"
 #include "tweaker/schemes/scheme_file.h"
-#include "tweaker/shell/help_ids.h"
-#include "tweaker/shell/message_box.h"
+#include "tweaker/ui/help_ids.h"
+#include "tweaker/ui/message_box.h"
 #include "tweaker/shell/shell_state.h"
 #include "tweaker/shell/startup_checks.h"
 #include "tweaker/shell/startup_sequence.h"
-#include "tweaker/shell/window_placement.h"
+#include "tweaker/ui/window_placement.h"
 
 namespace vdx {
 namespace {
@@ -124,25 +124,24 @@ TEST(ChipCheck, OnlyTheListedDeviceIds) {
 class DriverChange : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = adapterIdentity();
-    adapterIdentity().cardKeyPath = "Software\\Tessaly\\Vidarix\\Card";
-    adapterIdentity().driverFilePath = "C:\\WINDOWS\\SYSTEM\\s3sav4.drv";
+    id_.cardKeyPath = "Software\\Tessaly\\Vidarix\\Card";
+    id_.driverFilePath = "C:\\WINDOWS\\SYSTEM\\s3sav4.drv";
     fake_.system.setFileVersion("C:\\WINDOWS\\SYSTEM\\s3sav4.drv", "4.12.01.2068-8.20.15");
   }
-  void TearDown() override { adapterIdentity() = saved_; }
+  void checkDriverChange(const std::string& lastDrv) { vdx::checkDriverChange(fake_.services(), id_, lastDrv); }
   std::string card(const char* name) {
     uint32_t type = 0;
     std::vector<uint8_t> bytes;
-    if (!fake_.registry.getRaw(RegRoot::LocalMachine, adapterIdentity().cardKeyPath, name, &type, &bytes))
+    if (!fake_.registry.getRaw(RegRoot::LocalMachine, id_.cardKeyPath, name, &type, &bytes))
       return "<absent>";
     return std::string(bytes.begin(), bytes.end()).c_str();
   }
   FakePlatform fake_;
-  AdapterIdentity saved_;
+  AdapterIdentity id_;
 };
 
 TEST_F(DriverChange, NewDriverResetsTheSchemeNameAndRemembersTheVersion) {
-  fake_.registry.setString(RegRoot::LocalMachine, adapterIdentity().cardKeyPath, "Current", "Fast");
+  fake_.registry.setString(RegRoot::LocalMachine, id_.cardKeyPath, "Current", "Fast");
   checkDriverChange("4.12.01.2000-8.10.01");
   EXPECT_EQ("(Default)", card("Current"));
   EXPECT_EQ("4.12.01.2068-8.20.15", card("LastDrv"));
@@ -155,7 +154,7 @@ TEST_F(DriverChange, AbsentLastDrvCountsAsEmpty) {
 }
 
 TEST_F(DriverChange, SameDriverInAnotherCaseWritesNothing) {
-  fake_.registry.setString(RegRoot::LocalMachine, adapterIdentity().cardKeyPath, "Current", "Fast");
+  fake_.registry.setString(RegRoot::LocalMachine, id_.cardKeyPath, "Current", "Fast");
   checkDriverChange("4.12.01.2068-8.20.15");
   EXPECT_EQ("Fast", card("Current"));
   EXPECT_EQ("<absent>", card("LastDrv"));
@@ -164,7 +163,7 @@ TEST_F(DriverChange, SameDriverInAnotherCaseWritesNothing) {
 }
 
 TEST_F(DriverChange, NoCardKeyIsSkipped) {
-  adapterIdentity().cardKeyPath.clear();
+  id_.cardKeyPath.clear();
   checkDriverChange("x");  // nothing to write to; must not fail
   EXPECT_FALSE(fake_.registry.keyExists(RegRoot::LocalMachine, "Software\\Tessaly\\Vidarix\\Card"));
 }
@@ -194,22 +193,17 @@ TEST(DirectXVersion, FileVersionsMapToReleases) {
 
 class Direct3DCheck : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = adapterIdentity();
-    setTexPatchUnavailable(false);
-    fake_.registry.setString(RegRoot::CurrentConfig, "Display\\Settings", "TP", "On");
-  }
-  void TearDown() override {
-    adapterIdentity() = saved_;
-    setTexPatchUnavailable(false);
-  }
+  void SetUp() override { fake_.registry.setString(RegRoot::CurrentConfig, "Display\\Settings", "TP", "On"); }
+  void checkDirect3D() { vdx::checkDirect3D(fake_.services(), id_, &texPatchUnavailable_); }
+  bool texPatchUnavailable() const { return texPatchUnavailable_; }
   bool tpPresent() {
     uint32_t type;
     std::vector<uint8_t> b;
     return fake_.registry.getRaw(RegRoot::CurrentConfig, "Display\\Settings", "TP", &type, &b);
   }
   FakePlatform fake_;
-  AdapterIdentity saved_;
+  AdapterIdentity id_;
+  bool texPatchUnavailable_ = false;
 };
 
 TEST_F(Direct3DCheck, DirectX61WithdrawsTexPatchAndDeletesTheValue) {
@@ -273,10 +267,8 @@ TEST(HelpTable, EightyNineControlsWidenedWithATerminator) {
 }
 
 TEST(HelpFilePath, WindowsDirectoryAndAFixedBuffer) {
-  setHelpFilePath("C:\\WINDOWS");
-  EXPECT_EQ("C:\\WINDOWS\\HELP\\Vidarix.hlp", helpFilePath());
-  setHelpFilePath(std::string(400, 'x'));
-  EXPECT_EQ(259u, helpFilePath().size());
+  EXPECT_EQ("C:\\WINDOWS\\HELP\\Vidarix.hlp", helpFilePathFor("C:\\WINDOWS"));
+  EXPECT_EQ(259u, helpFilePathFor(std::string(400, 'x')).size());
 }
 
 TEST(SchemeFile, FullPathsOnlyElseTheSystemDirectory) {
@@ -286,19 +278,6 @@ TEST(SchemeFile, FullPathsOnlyElseTheSystemDirectory) {
   EXPECT_EQ(sys + "\\Vidarix.dat", resolveSchemeFilePath("\\\\srv\\x.dat", sys));
   EXPECT_EQ(sys + "\\Vidarix.dat", resolveSchemeFilePath("", sys));
   EXPECT_EQ(sys + "\\Vidarix.dat", resolveSchemeFilePath("D:", sys));
-}
-
-TEST(DisplayMetricsRecord, ReadFromTheDisplay) {
-  FakePlatform fake;
-  readDisplayMetrics();
-  uint32_t w, h, b;
-  fake.display.deviceCaps(&w, &h, &b);
-  EXPECT_EQ(static_cast<int32_t>(w), displayMetrics().width);
-  EXPECT_EQ(static_cast<int32_t>(h), displayMetrics().height);
-  EXPECT_EQ(static_cast<int32_t>(b), displayMetrics().bitsPerPixel);
-  // Leave the record as a fresh process has it, for the tests that follow.
-  fake.display.setCurrent(DisplayMode{});
-  readDisplayMetrics();
 }
 
 TEST(StoredGamma, ValueNamesAndPartialTexts) {

@@ -56,17 +56,17 @@ TEST(ReadFileVersion, SystemDirectoryOrFullPath) {
   rig.system.setFileVersion(rig.sys("s3_8.drv"), "4.12.01.2068-8.20.15");
   rig.system.setFileVersion("D:\\drivers\\s3_8.drv", "8.1.1");
   std::string text = "stale";
-  EXPECT_TRUE(readFileVersion("S3_8.DRV", &text));
+  EXPECT_TRUE(readFileVersion(rig.system, "S3_8.DRV", &text));
   EXPECT_EQ(text, "4.12.01.2068-8.20.15");
-  EXPECT_TRUE(readFileVersion("D:\\drivers\\s3_8.drv", &text));
+  EXPECT_TRUE(readFileVersion(rig.system, "D:\\drivers\\s3_8.drv", &text));
   EXPECT_EQ(text, "8.1.1");
-  EXPECT_FALSE(readFileVersion("missing.dll", &text));
+  EXPECT_FALSE(readFileVersion(rig.system, "missing.dll", &text));
   EXPECT_EQ(text, "");
-  EXPECT_FALSE(readFileVersion("", &text));
-  EXPECT_FALSE(readFileVersion("D", &text));
-  const DriverVersion v = parseDriverVersion("s3_8.drv");
+  EXPECT_FALSE(readFileVersion(rig.system, "", &text));
+  EXPECT_FALSE(readFileVersion(rig.system, "D", &text));
+  const DriverVersion v = parseDriverVersion(rig.system, "s3_8.drv");
   EXPECT_EQ(v.packed(), packVersion(8, 20, 15));
-  EXPECT_EQ(parseDriverVersion("missing.dll").packed(), 0u);
+  EXPECT_EQ(parseDriverVersion(rig.system, "missing.dll").packed(), 0u);
 }
 
 TEST(ClassifyOsVersion, Windows95Family) {
@@ -109,7 +109,7 @@ TEST(ClassifyOsVersion, NtAndOthers) {
 
   Rig rig;
   rig.system.os = {4, 10, 0x040A08AE, 1, " A "};
-  EXPECT_EQ(classifyOsVersion(&text), kOsWin98);
+  EXPECT_EQ(classifyOsVersion(rig.system, &text), kOsWin98);
   EXPECT_EQ(text, "4.10A  bld 2222");
 }
 
@@ -126,7 +126,7 @@ TEST(PhysicalMemory, RoundsUpToWholeMegabytes) {
   EXPECT_EQ(megabytesRoundedUp(0), 0u);
   Rig rig;
   rig.system.memory.totalPhys = (128ull << 20) - 4096;
-  EXPECT_EQ(physicalMemoryMegabytes(), 128u);
+  EXPECT_EQ(physicalMemoryMegabytes(rig.system), 128u);
 }
 
 }  // namespace

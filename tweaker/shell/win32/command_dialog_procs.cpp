@@ -7,41 +7,60 @@ namespace vdx {
 
 namespace {
 
-struct DialogProcRow {
+std::string programPath() {
+  char path[MAX_PATH + 1] = {0};
+  const DWORD len = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, len < MAX_PATH ? len : MAX_PATH);
+}
+
+DialogFrame frameOf(Program& p, const DialogCommand& dialog) {
+  DialogFrame frame;
+  frame.slots = &p.dialogs;
+  frame.kind = dialog.kind;
+  frame.helpFile = p.shell.helpFilePath;
+  return frame;
+}
+
+void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  OptionsDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = OptionsDialogModel{p.services.registry, &p.identity, &p.preferences,
+                                  &p.currentOptions,   &p.defaultOptions, programPath()};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, optionsDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
+struct DialogLauncher {
   DialogKind kind;
-  DLGPROC proc;
+  void (*run)(ShellWindow& shell, const DialogCommand& dialog);
 };
 
-// Each dialog joins this table when it is built.
-const DialogProcRow kDialogProcs[] = {
-    {DialogKind::About, nullptr},
-    {DialogKind::Options, optionsDialogProc},
-    {DialogKind::Overclock, nullptr},
-    {DialogKind::MiniGLApplications, nullptr},
-    {DialogKind::DisplayOutputs, nullptr},
-    {DialogKind::Gamma, nullptr},
-    {DialogKind::RefreshRates, nullptr},
-    {DialogKind::ConfigureSchemes, nullptr},
+const DialogLauncher kLaunchers[] = {
+    {DialogKind::Options, runOptions},
 };
 
 }  // namespace
 
-DLGPROC dialogProcedure(DialogKind kind) {
-  for (const DialogProcRow& row : kDialogProcs) {
-    if (row.kind == kind) return row.proc;
+bool runCommandDialog(ShellWindow& shell, const DialogCommand& dialog) {
+  for (const DialogLauncher& row : kLaunchers) {
+    if (row.kind != dialog.kind) continue;
+    row.run(shell, dialog);
+    return true;
   }
-  return nullptr;
+  return false;
 }
 
-bool applyNamedScheme(HWND owner, int index) {
-  HWND list = schemeListWindow(owner);
+bool applyNamedScheme(ShellWindow& shell, int index) {
+  HWND list = schemeListWindow(shell.window);
   const LRESULT len = list ? SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) : LB_ERR;
   if (len == LB_ERR) {
-    MessageBoxA(owner, "Unable to get scheme name using index.", "Vidarix", MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(*shell.program.messageBoxes, shell.window, "Unable to get scheme name using index.", "Vidarix",
+                   kMbOk | kMbIconExclamation);
     return false;
   }
-  // Reading and applying the scheme's line belongs to the scheme file code,
-  // which this build does not have yet.
+  // The scheme line reader is still to come (see the README's list of what
+  // is not built yet): nothing is applied.
   return false;
 }
 

@@ -5,10 +5,7 @@
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/shell/command_handler.h"
 #include "tweaker/shell/command_schemes.h"
-#include "tweaker/shell/shell_state.h"
 #include "tweaker/shell/win32/command_dialog_procs.h"
-#include "tweaker/shell/win32/main_window.h"
-#include "tweaker/shell/win32/menu_popup.h"
 #include "tweaker/shell/win32/tray_shell.h"
 
 namespace vdx {
@@ -17,28 +14,24 @@ namespace {
 
 class Win32CommandHost : public CommandHost {
  public:
-  Win32CommandHost(HWND hwnd, HMENU popup) : hwnd_(hwnd), popup_(popup) {}
+  Win32CommandHost(ShellWindow& shell, HMENU popup) : shell_(shell), popup_(popup) {}
 
-  WindowHandle mainWindow() override { return hwnd_; }
+  WindowHandle mainWindow() override { return shell_.window; }
 
   void composeTooltip() override {
     char tip[256] = {0};
-    vdx::composeTooltip(hwnd_, tip, sizeof tip);
+    vdx::composeTooltip(shell_, tip, sizeof tip);
   }
 
-  void runDialog(const DialogCommand& dialog) override {
-    DLGPROC proc = dialogProcedure(dialog.kind);
-    if (!proc) return;  // that dialog is not part of this build
-    DialogBoxParamA(programInstance(), MAKEINTRESOURCEA(dialog.resourceId), hwnd_, proc, 0);
+  void runDialog(const DialogCommand& dialog) override { runCommandDialog(shell_, dialog); }
+
+  void bringToForeground(WindowHandle window) override { SetForegroundWindow(static_cast<HWND>(window)); }
+
+  void destroyMainWindow() override { DestroyWindow(shell_.window); }
+
+  void showHelpContents() override {
+    WinHelpA(shell_.window, shell_.program.shell.helpFilePath.c_str(), HELP_CONTENTS, 0);
   }
-
-  void bringToForeground(WindowHandle window) override {
-    SetForegroundWindow(static_cast<HWND>(window));
-  }
-
-  void destroyMainWindow() override { DestroyWindow(hwnd_); }
-
-  void showHelpContents() override { WinHelpA(hwnd_, helpFilePath().c_str(), HELP_CONTENTS, 0); }
 
   std::string menuItemText(uint16_t id) override {
     char text[64] = {0};
@@ -47,23 +40,26 @@ class Win32CommandHost : public CommandHost {
     return text;
   }
 
-  bool reloadSchemeList() override { return vdx::reloadSchemeList(hwnd_); }
+  bool reloadSchemeList() override {
+    Program& p = shell_.program;
+    return vdx::reloadSchemeList(shell_.window, *p.services.profile, p.schemeFilePath, p.preferences.sortSchemeMenu);
+  }
 
   bool applyScheme(int index) override {
-    if (index < 0) return applyDefaultOptions();
-    return applyNamedScheme(hwnd_, index);
+    if (index < 0) return applyDefaultOptions(shell_.program);
+    return applyNamedScheme(shell_, index);
   }
 
  private:
-  HWND hwnd_;
+  ShellWindow& shell_;
   HMENU popup_;
 };
 
 }  // namespace
 
-void handleCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  Win32CommandHost host(hwnd, reinterpret_cast<HMENU>(lParam));
-  handleMenuCommand(LOWORD(wParam), trayMenuSchemeCount(), host);
+void handleCommand(ShellWindow& shell, WPARAM wParam, LPARAM lParam) {
+  Win32CommandHost host(shell, reinterpret_cast<HMENU>(lParam));
+  handleMenuCommand(shell.program, LOWORD(wParam), shell.lastSchemeCount, host);
 }
 
 }  // namespace vdx

@@ -4,9 +4,7 @@
 #include "tweaker/adapter/clock_settings.h"
 #include "tweaker/display/stored_gamma.h"
 #include "tweaker/schemes/win32/scheme_list.h"
-#include "tweaker/settings/option_store.h"
-#include "tweaker/settings/preferences.h"
-#include "tweaker/shell/shell_state.h"
+#include "tweaker/shell/program_records.h"
 #include "tweaker/shell/startup_sequence.h"
 #include "tweaker/shell/win32/main_window_startup.h"
 #include "tweaker/shell/win32/tray_shell.h"
@@ -15,90 +13,93 @@ namespace vdx {
 
 namespace {
 
-HINSTANCE g_instance = nullptr;
-HWND g_mainWindow = nullptr;
-UINT g_trayMessage = 0;
-
-void reapplyClocksAndGamma() {
-  applyDesiredClocks();
-  ApplyStoredGamma();
+void reapplyClocksAndGamma(Program& p) {
+  applyDesiredClocks(p.services, p.identity, p.clockRules(), p.clocks);
+  ApplyStoredGamma(p.services, p.identity, p.preferences.gammaType, p.escapes);
 }
 
-void finishStartup(HWND hwnd) {
-  readDisplayMetrics();
-  PostMessageA(hwnd, UM_REAPPLY, 0, 0);
-  readDriverOptions();
-  trayAdd(hwnd, "");
+void finishStartup(ShellWindow& shell) {
+  Program& p = shell.program;
+  p.shell.metrics = readDisplayMetrics(*p.services.display);
+  PostMessageA(shell.window, UM_REAPPLY, 0, 0);
+  readDriverOptions(p);
+  trayAdd(shell, "");
   char tip[256] = {0};
-  composeTooltip(hwnd, tip, sizeof tip);
+  composeTooltip(shell, tip, sizeof tip);
 }
 
-void shutDown(HWND hwnd) {
-  WinHelpA(hwnd, helpFilePath().c_str(), HELP_QUIT, 0);
-  trayDelete(hwnd);
-  if (HWND list = schemeListWindow(hwnd)) DestroyWindow(list);
+void shutDown(ShellWindow& shell) {
+  WinHelpA(shell.window, shell.program.shell.helpFilePath.c_str(), HELP_QUIT, 0);
+  trayDelete(shell);
+  if (HWND list = schemeListWindow(shell.window)) DestroyWindow(list);
   PostQuitMessage(0);
 }
 
-LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT handleMessage(ShellWindow& shell, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Program& p = shell.program;
   // The tray callback and a restarted taskbar are the tray's business.
-  if (trayHandleMessage(hwnd, msg, wParam, lParam)) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (trayHandleMessage(shell, msg, wParam, lParam)) return DefWindowProcA(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_CREATE: {
-      g_mainWindow = hwnd;
-      MainWindowStartup steps(hwnd, g_instance);
+      MainWindowStartup steps(shell);
       runStartupSequence(steps);
       break;
     }
     case WM_DESTROY:
-      shutDown(hwnd);
+      shutDown(shell);
       break;
     case WM_ENDSESSION:
-      if (wParam) restoreStartupClocks();
+      if (wParam) restoreStartupClocks(p.services, p.identity, p.clockRules(), p.clocks);
       break;
     case WM_DISPLAYCHANGE:
-      readDisplayMetrics();
+      p.shell.metrics = readDisplayMetrics(*p.services.display);
       // Posting lets every other window see the new mode before the clocks change.
-      if (preferences().immediateClk) reapplyClocksAndGamma();
+      if (p.preferences.immediateClk) reapplyClocksAndGamma(p);
       else PostMessageA(hwnd, UM_REAPPLY, wParam, lParam);
       break;
     case WM_COMMAND:
-      handleCommand(hwnd, wParam, lParam);
+      handleCommand(shell, wParam, lParam);
       break;
     case UM_STARTED:
-      finishStartup(hwnd);
+      finishStartup(shell);
       break;
     case UM_REAPPLY:
-      reapplyClocksAndGamma();
+      reapplyClocksAndGamma(p);
       break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    // The shell record arrives with the creation and stays with the window.
+    auto* shell = static_cast<ShellWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    shell->window = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(shell));
+  }
+  auto* shell = reinterpret_cast<ShellWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!shell) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  return handleMessage(*shell, hwnd, msg, wParam, lParam);
+}
+
 }  // namespace
 
-HINSTANCE programInstance() { return g_instance; }
-HWND mainWindow() { return g_mainWindow; }
-UINT trayCallbackMessage() { return g_trayMessage; }
-
-void keepProgramInstance(HINSTANCE instance) { g_instance = instance; }
-
-bool registerMainWindowClass() {
+bool registerMainWindowClass(HINSTANCE instance) {
   WNDCLASSA wc = {};
   wc.style = 0x4000;  // CS_GLOBALCLASS
   wc.lpfnWndProc = mainWindowProc;
-  wc.hInstance = g_instance;
-  wc.hIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_VIDARIX));
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VIDARIX));
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
   wc.lpszClassName = kMainWindowClass;
   return RegisterClassA(&wc) != 0;
 }
 
-bool createMainWindow() {
-  g_trayMessage = RegisterWindowMessageA(kTrayMessageName);
+bool createMainWindow(ShellWindow& shell) {
+  shell.trayMessage = RegisterWindowMessageA(kTrayMessageName);
   HWND hwnd = CreateWindowExA(0, kMainWindowClass, kMainWindowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, g_instance, nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, shell.instance, &shell);
   return hwnd != nullptr;
 }
 

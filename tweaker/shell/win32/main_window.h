@@ -3,19 +3,14 @@
 #pragma once
 #include <windows.h>
 
+#include "tweaker/shell/win32/shell_window.h"
+
 namespace vdx {
 
-HINSTANCE programInstance();
-HWND mainWindow();
-// The registered tray callback message ("VDXRM_MSG").
-UINT trayCallbackMessage();
-
-// Kept from the entry point for loading resources and dialogs.
-void keepProgramInstance(HINSTANCE instance);
 // Registers the window class; false on failure.
-bool registerMainWindowClass();
-// Registers the tray message and creates the window, which runs the
-// start-up sequence before this returns; false on failure.
-bool createMainWindow();
+bool registerMainWindowClass(HINSTANCE instance);
+// Registers the tray message and creates the window for `shell`, which runs
+// the start-up sequence before this returns; false on failure.
+bool createMainWindow(ShellWindow& shell);
 
 }  // namespace vdx

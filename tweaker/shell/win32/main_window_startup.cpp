@@ -1,73 +1,82 @@
 #include "tweaker/shell/win32/main_window_startup.h"
 
-#include "tweaker/adapter/adapter_identity.h"
-#include "tweaker/adapter/clock_settings.h"
 #include "tweaker/adapter/identify_adapter.h"
 #include "tweaker/adapter/physical_memory.h"
-#include "tweaker/platform/platform.h"
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/settings/driver_defaults.h"
-#include "tweaker/settings/driver_options.h"
-#include "tweaker/settings/preferences.h"
 #include "tweaker/settings/preferences_store.h"
-#include "tweaker/shell/message_box.h"
-#include "tweaker/shell/shell_state.h"
+#include "tweaker/shell/program_records.h"
 #include "tweaker/shell/startup_checks.h"
 #include "tweaker/shell/win32/tray_shell.h"
 
 namespace vdx {
 
-void MainWindowStartup::setHelpFilePath() { vdx::setHelpFilePath(platform().system->windowsDirectory()); }
-
-void MainWindowStartup::enterProgramDirectory() {
-  platform().system->setCurrentDirectory(platform().system->programDirectory());
+void MainWindowStartup::setHelpFilePath() {
+  program_.shell.helpFilePath = helpFilePathFor(program_.services.system->windowsDirectory());
 }
 
-void MainWindowStartup::identifyAdapterHardware() { vdx::identifyAdapterHardware(); }
+void MainWindowStartup::enterProgramDirectory() {
+  SystemServices& system = *program_.services.system;
+  system.setCurrentDirectory(system.programDirectory());
+}
 
-void MainWindowStartup::setDriverDefaults() { vdx::setDriverDefaults(); }
+void MainWindowStartup::identifyAdapterHardware() { fillAdapterHardware(program_.services, program_.identity); }
 
-void MainWindowStartup::copyDefaultsToCurrent() { currentOptions() = defaultOptions(); }
+void MainWindowStartup::setDriverDefaults() {
+  vdx::setDriverDefaults(*program_.services.ports, program_.identity,
+                         physicalMemoryMegabytes(*program_.services.system), program_.defaultOptions);
+}
 
-void MainWindowStartup::identifyAdapterDriver() { vdx::identifyAdapterDriver(); }
+void MainWindowStartup::copyDefaultsToCurrent() { program_.currentOptions = program_.defaultOptions; }
 
-void MainWindowStartup::readStartupClocks() { vdx::readStartupClocks(); }
+void MainWindowStartup::identifyAdapterDriver() { fillAdapterDriver(program_.services, program_.identity); }
+
+void MainWindowStartup::readStartupClocks() {
+  vdx::readStartupClocks(*program_.services.ports, program_.identity, program_.clocks);
+}
 
 bool MainWindowStartup::loadPreferences(std::string* lastDrv) {
-  PreferencesLoad load = vdx::loadPreferences([](const RegKey&, const AdapterIdentity&) {});
+  PreferencesLoad load = vdx::loadPreferences(*program_.services.registry, program_.identity, program_.preferences,
+                                              [](const RegKey&, const AdapterIdentity&) {});
   *lastDrv = load.lastDrv;
   return load.firstRun;
 }
 
-void MainWindowStartup::checkDriverChange(const std::string& lastDrv) { vdx::checkDriverChange(lastDrv); }
+void MainWindowStartup::checkDriverChange(const std::string& lastDrv) {
+  vdx::checkDriverChange(program_.services, program_.identity, lastDrv);
+}
 
 void MainWindowStartup::loadSchemeList() {
-  setSchemeFilePath(resolveSchemeFilePath(preferences().schemeFile, platform().system->systemDirectory()));
-  reloadSchemeList(window_);
+  program_.schemeFilePath =
+      resolveSchemeFilePath(program_.preferences.schemeFile, program_.services.system->systemDirectory());
+  reloadSchemeList(shell_.window, *program_.services.profile, program_.schemeFilePath,
+                   program_.preferences.sortSchemeMenu);
 }
 
 int MainWindowStartup::askBasicOrAdvanced() {
-  return ShowMessageBox(window_, kFirstRunQuestion, "Vidarix", kMbYesNo | kMbIconQuestion);
+  return ShowMessageBox(*program_.messageBoxes, shell_.window, kFirstRunQuestion, "Vidarix", kMbYesNo | kMbIconQuestion);
 }
 
-void MainWindowStartup::chooseAdvancedMenu() {
-  preferences().showAdvanced = true;
-  savePreferences();
+void MainWindowStartup::chooseAdvancedMenu() { vdx::chooseAdvancedMenu(program_); }
+
+bool MainWindowStartup::clocksAllowed() { return program_.clocks.clocksAllowed; }
+
+void MainWindowStartup::keepStartupClocksForShift() {
+  vdx::keepStartupClocksForShift(program_.services, program_.schemeFilePath, program_.clocks);
 }
-
-bool MainWindowStartup::clocksAllowed() { return clockState().clocksAllowed; }
-
-void MainWindowStartup::keepStartupClocksForShift() { vdx::keepStartupClocksForShift(schemeFilePath()); }
 
 void MainWindowStartup::setDefaultAgpSize() {
-  defaultOptions().AGPSize = defaultAgpSize(adapterIdentity().deviceId, physicalMemoryMegabytes());
+  program_.defaultOptions.AGPSize =
+      defaultAgpSize(program_.identity.deviceId, physicalMemoryMegabytes(*program_.services.system));
 }
 
-void MainWindowStartup::checkDirect3D() { vdx::checkDirect3D(); }
+void MainWindowStartup::checkDirect3D() {
+  vdx::checkDirect3D(program_.services, program_.identity, &program_.shell.texPatchUnavailable);
+}
 
-void MainWindowStartup::loadTrayIcon() { trayLoadIcon(instance_, adapterIdentity().iconId); }
+void MainWindowStartup::loadTrayIcon() { trayLoadIcon(shell_, program_.identity.iconId); }
 
-void MainWindowStartup::postStarted() { PostMessageA(window_, UM_STARTED, 0, 0); }
+void MainWindowStartup::postStarted() { PostMessageA(shell_.window, UM_STARTED, 0, 0); }
 
 }  // namespace vdx

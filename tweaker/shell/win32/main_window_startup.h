@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "tweaker/shell/startup_sequence.h"
+#include "tweaker/shell/win32/shell_window.h"
 
 namespace vdx {
 
 class MainWindowStartup : public StartupSteps {
  public:
-  MainWindowStartup(HWND window, HINSTANCE instance) : window_(window), instance_(instance) {}
+  explicit MainWindowStartup(ShellWindow& shell) : shell_(shell), program_(shell.program) {}
 
   void setHelpFilePath() override;
   void enterProgramDirectory() override;
@@ -30,8 +31,8 @@ class MainWindowStartup : public StartupSteps {
   void postStarted() override;
 
  private:
-  HWND window_;
-  HINSTANCE instance_;
+  ShellWindow& shell_;
+  Program& program_;
 };
 
 }  // namespace vdx

@@ -8,17 +8,11 @@
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/shell/menu_builder.h"
 #include "tweaker/shell/menu_inputs.h"
-#include "tweaker/shell/win32/menu_popup.h"
 #include "tweaker/shell/win32/tray_shell.h"
 
 namespace vdx {
 
 namespace {
-
-uint16_t lastSchemeCount = 0;
-// A second right click while a menu is tracked would nest another menu. (A
-// dialog opened by a command may be up; the menu can be opened again then.)
-bool tracking = false;
 
 bool appendNode(HMENU menu, const MenuNode& node);
 
@@ -72,16 +66,16 @@ bool readSchemeList(HWND owner, std::vector<std::string>* names) {
 
 }  // namespace
 
-uint16_t trayMenuSchemeCount() { return lastSchemeCount; }
-
-void openTrayMenu(HWND hwnd) {
-  if (tracking) return;
+void openTrayMenu(ShellWindow& shell) {
+  // (A dialog opened by a command may be up; the menu can be opened again then.)
+  if (shell.tracking) return;
+  HWND hwnd = shell.window;
   std::vector<std::string> schemes;
   const bool haveList = readSchemeList(hwnd, &schemes);
-  const TrayMenuInputs in = gatherTrayMenuInputs(haveList ? &schemes : nullptr);
+  const TrayMenuInputs in = gatherTrayMenuInputs(shell.program, haveList ? &schemes : nullptr);
   TrayMenu model;
   if (!buildTrayMenu(in, &model)) return;
-  lastSchemeCount = model.schemeCount;
+  shell.lastSchemeCount = model.schemeCount;
 
   // A menu bar holding the tray popup, the way the resource menus are made.
   HMENU bar = CreateMenu();
@@ -97,10 +91,10 @@ void openTrayMenu(HWND hwnd) {
   GetCursorPos(&at);
   // Without the foreground the menu would not close on a click elsewhere.
   SetForegroundWindow(hwnd);
-  tracking = true;
+  shell.tracking = true;
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(tray, TPM_RETURNCMD | TPM_RIGHTALIGN, at.x, at.y, 0, hwnd, nullptr));
-  tracking = false;
+  shell.tracking = false;
   PostMessageA(hwnd, WM_NULL, 0, 0);
   if (chosen) SendMessageA(hwnd, WM_COMMAND, chosen, reinterpret_cast<LPARAM>(tray));
 

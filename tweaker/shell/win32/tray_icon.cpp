@@ -7,7 +7,7 @@
 
 #include "tweaker/shell/menu_inputs.h"
 #include "tweaker/shell/tray_tooltip.h"
-#include "tweaker/shell/win32/main_window.h"
+#include "resource.h"
 #include "tweaker/shell/win32/tray_shell.h"
 
 namespace vdx {
@@ -21,28 +21,15 @@ static_assert(kNotifyRecordSize == 88, "the notification record must be the Wind
 
 namespace {
 
-// The icon's own record: its picture, whether it is in the notification
-// area, and the tooltip it shows (kept to add it again after a shell restart).
-struct TrayIconState {
-  HICON icon = nullptr;
-  bool added = false;
-  char tip[64] = {};
-};
-
-TrayIconState& trayState() {
-  static TrayIconState state;
-  return state;
-}
-
-void notify(DWORD action, HWND hwnd, const char* text) {
+void notify(ShellWindow& shell, DWORD action, const char* text) {
   NOTIFYICONDATAA nid;
   std::memset(&nid, 0, sizeof nid);
   nid.cbSize = kNotifyRecordSize;
-  nid.hWnd = hwnd;
+  nid.hWnd = shell.window;
   nid.uID = kTrayIconId;
   nid.uFlags = NIF_MESSAGE | NIF_ICON;
-  nid.uCallbackMessage = trayCallbackMessage();
-  nid.hIcon = trayState().icon;
+  nid.uCallbackMessage = shell.trayMessage;
+  nid.hIcon = shell.tray.icon;
   if (text) {
     nid.uFlags |= NIF_TIP;
     std::strncpy(nid.szTip, text, kNotifyTipSize - 1);
@@ -51,58 +38,53 @@ void notify(DWORD action, HWND hwnd, const char* text) {
   Shell_NotifyIconA(action, &nid);
 }
 
-UINT taskbarCreatedMessage() {
-  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
-  return message;
-}
-
 }  // namespace
 
-void trayLoadIcon(HINSTANCE instance, unsigned iconId) {
-  trayState().icon = LoadIconA(instance, MAKEINTRESOURCEA(iconId));
-  taskbarCreatedMessage();
+void trayLoadIcon(ShellWindow& shell, unsigned iconId) {
+  shell.tray.icon = LoadIconA(shell.instance, MAKEINTRESOURCEA(iconId));
+  if (!shell.taskbarCreated) shell.taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 }
 
-void trayAdd(HWND hwnd, const char* text) {
-  TrayIconState& s = trayState();
-  if (!s.icon) s.icon = LoadIconA(programInstance(), MAKEINTRESOURCEA(110));
+void trayAdd(ShellWindow& shell, const char* text) {
+  TrayIconState& s = shell.tray;
+  if (!s.icon) s.icon = LoadIconA(shell.instance, MAKEINTRESOURCEA(IDI_SAVAGE3D));
   std::strncpy(s.tip, text ? text : "", sizeof s.tip - 1);
-  notify(NIM_ADD, hwnd, text);
+  notify(shell, NIM_ADD, text);
   s.added = true;
 }
 
-void trayModify(HWND hwnd, const char* text) {
-  TrayIconState& s = trayState();
+void trayModify(ShellWindow& shell, const char* text) {
+  TrayIconState& s = shell.tray;
   std::strncpy(s.tip, text ? text : "", sizeof s.tip - 1);
-  notify(NIM_MODIFY, hwnd, text);
+  notify(shell, NIM_MODIFY, text);
 }
 
-void trayDelete(HWND hwnd) {
-  notify(NIM_DELETE, hwnd, nullptr);
-  trayState().added = false;
+void trayDelete(ShellWindow& shell) {
+  notify(shell, NIM_DELETE, nullptr);
+  shell.tray.added = false;
 }
 
-void composeTooltip(HWND hwnd, char* text, std::size_t size) {
-  const std::string tip = composeTooltipText(gatherTooltipState());
+void composeTooltip(ShellWindow& shell, char* text, std::size_t size) {
+  const std::string tip = composeTooltipText(gatherTooltipState(shell.program));
   if (text && size > 0) {
     std::strncpy(text, tip.c_str(), size - 1);
     text[size - 1] = '\0';
   }
-  trayModify(hwnd, cutTooltip(tip).c_str());
+  trayModify(shell, cutTooltip(tip).c_str());
 }
 
-bool trayHandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+bool trayHandleMessage(ShellWindow& shell, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == 0) return false;
-  if (msg == trayCallbackMessage()) {
+  if (msg == shell.trayMessage) {
     if (wParam != kTrayIconId) return true;
-    if (lParam == WM_RBUTTONUP) openTrayMenu(hwnd);
+    if (lParam == WM_RBUTTONUP) openTrayMenu(shell);
     return true;
   }
-  if (msg == taskbarCreatedMessage()) {
+  if (msg == shell.taskbarCreated) {
     // A restarted shell has forgotten the icon: without it the program
     // could not be reached at all.
-    TrayIconState& s = trayState();
-    if (s.added) notify(NIM_ADD, hwnd, s.tip);
+    TrayIconState& s = shell.tray;
+    if (s.added) notify(shell, NIM_ADD, s.tip);
     return true;
   }
   return false;

@@ -2,7 +2,6 @@
 // simulated chip behind the ports and the simulated driver behind the escapes.
 #include "tweaker/platform/program_platform.h"
 
-#include "tweaker/platform/platform.h"
 #include "tweaker/platform/win32/win32_clock.h"
 #include "tweaker/platform/win32/win32_display.h"
 #include "tweaker/platform/win32/win32_profile.h"
@@ -13,23 +12,25 @@
 
 namespace vdx {
 
-void installProgramPlatform() {
-  // Live for the whole run of the program.
-  static Win32Registry registry;
-  static Win32Profile profile;
-  static Win32Display modes;
-  static Win32Clock clock;
-  static Win32System system;
-  static SimulatedMachine machine(profile, system.programDirectory(), clock);
-  static SimulatedDisplay display(machine.driver(), modes);
-  Platform p;
-  p.registry = &registry;
-  p.profile = &profile;
-  p.display = &display;
-  p.ports = &machine.chip();
-  p.clock = &clock;
-  p.system = &system;
-  installPlatform(p);
+struct ProgramPlatform::Parts {
+  Win32Registry registry;
+  Win32Profile profile;
+  Win32Display modes;
+  Win32Clock clock;
+  Win32System system;
+  SimulatedMachine machine{profile, system.programDirectory(), clock};
+  SimulatedDisplay display{machine.driver(), modes};
+};
+
+ProgramPlatform::ProgramPlatform() : parts_(new Parts) {
+  services_.registry = &parts_->registry;
+  services_.profile = &parts_->profile;
+  services_.display = &parts_->display;
+  services_.ports = &parts_->machine.chip();
+  services_.clock = &parts_->clock;
+  services_.system = &parts_->system;
 }
+
+ProgramPlatform::~ProgramPlatform() = default;
 
 }  // namespace vdx

@@ -1,7 +1,6 @@
 // Vidarix.exe: the real registry, files, display driver and chip ports.
 #include "tweaker/platform/program_platform.h"
 
-#include "tweaker/platform/platform.h"
 #include "tweaker/platform/win32/real/real_chip_ports.h"
 #include "tweaker/platform/win32/win32_clock.h"
 #include "tweaker/platform/win32/win32_display.h"
@@ -11,22 +10,24 @@
 
 namespace vdx {
 
-void installProgramPlatform() {
-  // Live for the whole run of the program.
-  static Win32Registry registry;
-  static Win32Profile profile;
-  static Win32Display display;
-  static RealChipPorts ports;
-  static Win32Clock clock;
-  static Win32System system;
-  Platform p;
-  p.registry = &registry;
-  p.profile = &profile;
-  p.display = &display;
-  p.ports = &ports;
-  p.clock = &clock;
-  p.system = &system;
-  installPlatform(p);
+struct ProgramPlatform::Parts {
+  Win32Registry registry;
+  Win32Profile profile;
+  Win32Display display;
+  RealChipPorts ports;
+  Win32Clock clock;
+  Win32System system;
+};
+
+ProgramPlatform::ProgramPlatform() : parts_(new Parts) {
+  services_.registry = &parts_->registry;
+  services_.profile = &parts_->profile;
+  services_.display = &parts_->display;
+  services_.ports = &parts_->ports;
+  services_.clock = &parts_->clock;
+  services_.system = &parts_->system;
 }
+
+ProgramPlatform::~ProgramPlatform() = default;
 
 }  // namespace vdx

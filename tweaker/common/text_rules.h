@@ -1,13 +1,11 @@
-// How the drivers read the texts they keep in the registry: names compare
-// without regard to case, numbers are taken from the front of the text.
+// How the drivers read the numbers they keep in the registry as text: taken
+// from the front of the text.
 // Locale-free on purpose: a decimal comma must never be accepted or written.
 #pragma once
 #include <cstdint>
 #include <string>
 
 namespace vdx {
-
-bool equalsNoCase(const std::string& a, const std::string& b);
 
 // Optional blanks and sign, then decimal digits; reading stops at the first
 // other character. No digits gives 0; values beyond 32 bits saturate.

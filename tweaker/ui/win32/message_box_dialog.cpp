@@ -1,10 +1,10 @@
-#include "tweaker/shell/win32/message_box_dialog.h"
+#include "tweaker/ui/win32/message_box_dialog.h"
 
 #include <vector>
 
-#include "tweaker/shell/message_box_layout.h"
-#include "tweaker/shell/win32/dialog_utils.h"
-#include "tweaker/shell/win32/window_dc.h"
+#include "tweaker/ui/message_box_layout.h"
+#include "tweaker/ui/win32/dialog_utils.h"
+#include "tweaker/ui/win32/window_dc.h"
 
 namespace vdx {
 
@@ -21,6 +21,7 @@ struct MessageBoxRequest {
   MessageBoxChoice choice;
   MessageBoxCountdown countdown;
   bool centreOverOwner;
+  const std::string* helpFile;
 };
 
 MessageBoxRequest* requestOf(HWND dlg) {
@@ -144,7 +145,9 @@ INT_PTR CALLBACK messageBoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
       return FALSE;
     case WM_HELP:
     case WM_CONTEXTMENU:
-      showContextHelp(dlg, msg, wParam, lParam);
+      if (MessageBoxRequest* req = requestOf(dlg)) {
+        if (req->helpFile) showContextHelp(dlg, msg, wParam, lParam, *req->helpFile);
+      }
       return TRUE;
   }
   return FALSE;
@@ -159,7 +162,7 @@ int Win32MessageBoxPresenter::show(WindowHandle owner, const std::string& text, 
   const long seconds = timeoutSeconds > 86400 ? 86400 : timeoutSeconds;
   const long timeoutMs = seconds > 0 ? seconds * 1000 : 0;
   MessageBoxRequest req{static_cast<HWND>(owner), text, caption, style, chooseMessageBox(style),
-                        MessageBoxCountdown(timeoutMs), true};
+                        MessageBoxCountdown(timeoutMs), true, helpFile_};
   return static_cast<int>(DialogBoxParamA(instance_, MAKEINTRESOURCEA(kMsgBoxDialogId), static_cast<HWND>(owner),
                                           messageBoxProc, reinterpret_cast<LPARAM>(&req)));
 }

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "tweaker/shell/dialog_surface.h"
+#include "tweaker/ui/dialog_surface.h"
 
 namespace vdx {
 

@@ -1,8 +1,8 @@
-#include "tweaker/shell/message_box_layout.h"
+#include "tweaker/ui/message_box_layout.h"
 
 #include <algorithm>
 
-#include "tweaker/shell/message_box.h"
+#include "tweaker/ui/message_box.h"
 
 namespace vdx {
 

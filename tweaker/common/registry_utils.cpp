@@ -1,9 +1,10 @@
-#include "tweaker/settings/registry_utils.h"
+#include "tweaker/common/registry_utils.h"
 
 #include <cstring>
 #include <vector>
 
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_rules.h"
 
 namespace vdx {
 

@@ -1,4 +1,4 @@
-#include "tweaker/shell/win32/win32_dialog_surface.h"
+#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 #include <commctrl.h>
 

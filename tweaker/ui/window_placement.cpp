@@ -1,4 +1,4 @@
-#include "tweaker/shell/window_placement.h"
+#include "tweaker/ui/window_placement.h"
 
 namespace vdx {
 

@@ -40,21 +40,20 @@ constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 constexpr int IDYESTOALL = 11;
 
-// Shows the box modal to `owner`, centred over it; a non-zero time-out (in
-// seconds) presses the default button when it runs out. Returns the result
-// code, or what the system returns when the dialog cannot be created (-1 or
-// 0): callers treat any value they do not test for as "no".
-int ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption, uint32_t style,
-                   int timeoutSeconds = 0);
-
 // Who answers ShowMessageBox: the dialog on Windows, a scripted stand-in in
-// tests. The program installs its one implementation at start.
+// tests. The program holds its one implementation.
 class MessageBoxPresenter {
  public:
   virtual ~MessageBoxPresenter() = default;
   virtual int show(WindowHandle owner, const std::string& text, const std::string& caption, uint32_t style,
                    int timeoutSeconds) = 0;
 };
-void installMessageBoxPresenter(MessageBoxPresenter* presenter);
+
+// Shows the box modal to `owner`, centred over it; a non-zero time-out (in
+// seconds) presses the default button when it runs out. Returns the result
+// code, or what the system returns when the dialog cannot be created (-1 or
+// 0): callers treat any value they do not test for as "no".
+int ShowMessageBox(MessageBoxPresenter& boxes, WindowHandle owner, const std::string& text,
+                   const std::string& caption, uint32_t style, int timeoutSeconds = 0);
 
 }  // namespace vdx

@@ -3,11 +3,13 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 namespace vdx {
 
 void centreWindowOn(HWND reference, HWND window);
 
-// For WM_HELP and WM_CONTEXTMENU; other messages are ignored.
-void showContextHelp(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// For WM_HELP and WM_CONTEXTMENU, from `helpFile`; other messages are ignored.
+void showContextHelp(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const std::string& helpFile);
 
 }  // namespace vdx

@@ -1,4 +1,4 @@
-#include "tweaker/adapter/registry_text.h"
+#include "tweaker/common/registry_text.h"
 
 #include <algorithm>
 #include <vector>

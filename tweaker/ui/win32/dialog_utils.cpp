@@ -1,9 +1,8 @@
-#include "tweaker/shell/win32/dialog_utils.h"
+#include "tweaker/ui/win32/dialog_utils.h"
 
-#include "tweaker/shell/help_ids.h"
-#include "tweaker/shell/shell_state.h"
-#include "tweaker/shell/win32/window_dc.h"
-#include "tweaker/shell/window_placement.h"
+#include "tweaker/ui/help_ids.h"
+#include "tweaker/ui/win32/window_dc.h"
+#include "tweaker/ui/window_placement.h"
 
 namespace vdx {
 
@@ -30,8 +29,8 @@ void centreWindowOn(HWND reference, HWND window) {
   SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void showContextHelp(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  const char* file = helpFilePath().c_str();
+void showContextHelp(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const std::string& helpFile) {
+  const char* file = helpFile.c_str();
   if (msg == WM_HELP) {
     const HELPINFO* info = reinterpret_cast<const HELPINFO*>(lParam);
     if (!info) return;

@@ -1,4 +1,4 @@
-#include "tweaker/shell/help_ids.h"
+#include "tweaker/ui/help_ids.h"
 
 namespace vdx {
 
@@ -22,31 +22,32 @@ constexpr uint16_t kHelpIdTable[] = {
 constexpr std::size_t kPairs = (sizeof kHelpIdTable / sizeof kHelpIdTable[0] - 1) / 2;
 static_assert(kPairs * 2 + 1 <= kHelpIdCapacity, "widened help table must fit its buffer");
 
-std::array<uint16_t, kPairs> controlIds() {
+constexpr std::array<uint16_t, kPairs> controlIds() {
   std::array<uint16_t, kPairs> ids{};
   for (std::size_t i = 0; i < kPairs; ++i) ids[i] = kHelpIdTable[2 * i];
   return ids;
 }
 
+// Widened up to and with the terminating 0.
+constexpr std::array<uint32_t, kHelpIdCapacity> widened() {
+  std::array<uint32_t, kHelpIdCapacity> t{};
+  for (std::size_t i = 0; i < kHelpIdCapacity; ++i) {
+    t[i] = kHelpIdTable[i];
+    if (kHelpIdTable[i] == 0) break;
+  }
+  return t;
+}
+
+constexpr std::array<uint16_t, kPairs> kControlIds = controlIds();
+constexpr std::array<uint32_t, kHelpIdCapacity> kWidenedTable = widened();
+
 }  // namespace
 
 const uint16_t* helpControlIds(std::size_t* count) {
-  static const std::array<uint16_t, kPairs> ids = controlIds();
   *count = kPairs;
-  return ids.data();
+  return kControlIds.data();
 }
 
-const std::array<uint32_t, kHelpIdCapacity>& widenedHelpIdTable() {
-  static const std::array<uint32_t, kHelpIdCapacity> table = [] {
-    std::array<uint32_t, kHelpIdCapacity> t{};
-    // Widen until the terminating 0 (copied as well).
-    for (std::size_t i = 0; i < kHelpIdCapacity; ++i) {
-      t[i] = kHelpIdTable[i];
-      if (kHelpIdTable[i] == 0) break;
-    }
-    return t;
-  }();
-  return table;
-}
+const std::array<uint32_t, kHelpIdCapacity>& widenedHelpIdTable() { return kWidenedTable; }
 
 }  // namespace vdx

@@ -1,20 +1,16 @@
-#include "tweaker/shell/display_reset.h"
+#include "tweaker/display/display_reset.h"
 
 #include "tweaker/adapter/chip_registers.h"
-#include "tweaker/platform/platform.h"
-#include "tweaker/shell/shell_state.h"
 
 namespace vdx {
 
 namespace {
 
-bool resetInProgress = false;
-
 constexpr uint32_t kResetSettleMs = 50;
 
 }  // namespace
 
-long changeDisplayMode(int32_t width, int32_t height, int32_t depth, uint32_t flags) {
+long changeDisplayMode(Display& display, int32_t width, int32_t height, int32_t depth, uint32_t flags) {
   DisplayMode mode;
   uint32_t fields = 0;
   if (width != -1 && height != -1) {
@@ -26,15 +22,14 @@ long changeDisplayMode(int32_t width, int32_t height, int32_t depth, uint32_t fl
     mode.bitsPerPixel = static_cast<uint32_t>(depth);
     fields |= kDmBitsPerPel;
   }
-  return platform().display->changeMode(mode, fields, flags);
+  return display.changeMode(mode, fields, flags);
 }
 
-void resetDisplay(ResetMode resetMode) {
-  Display& display = *platform().display;
-  waitMilliseconds(kResetSettleMs);
+void resetDisplay(Display& display, MilliClock& clock, int32_t depth, ResetMode resetMode,
+                  DisplayResetState& state) {
+  waitMilliseconds(clock, kResetSettleMs);
   const int32_t width = display.screenWidth();
   const int32_t height = display.screenHeight();
-  const int32_t depth = displayMetrics().bitsPerPixel;
 
   // The zeroed record stays when no other depth exists at this size: its
   // switch fails and only the switch back takes effect.
@@ -48,15 +43,13 @@ void resetDisplay(ResetMode resetMode) {
     }
   }
 
-  resetInProgress = true;
-  changeDisplayMode(static_cast<int32_t>(away.width), static_cast<int32_t>(away.height),
+  state.inProgress = true;
+  changeDisplayMode(display, static_cast<int32_t>(away.width), static_cast<int32_t>(away.height),
                     static_cast<int32_t>(away.bitsPerPixel), kCdsReset);
   if (resetMode == RESET_AWAY_ONLY) return;
-  waitMilliseconds(kResetSettleMs);
-  resetInProgress = false;
-  changeDisplayMode(width, height, depth, kCdsReset);
+  waitMilliseconds(clock, kResetSettleMs);
+  state.inProgress = false;
+  changeDisplayMode(display, width, height, depth, kCdsReset);
 }
-
-bool displayResetInProgress() { return resetInProgress; }
 
 }  // namespace vdx

@@ -1,4 +1,4 @@
-#include "tweaker/settings/text_rules.h"
+#include "tweaker/common/text_rules.h"
 
 #include <cstdint>
 
@@ -7,7 +7,6 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Skips blanks and a sign; returns the position of the first digit.
 std::size_t signAndStart(const std::string& text, bool* negative) {
@@ -22,13 +21,6 @@ std::size_t signAndStart(const std::string& text, bool* negative) {
 }
 
 }  // namespace
-
-bool equalsNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (lower(a[i]) != lower(b[i])) return false;
-  return true;
-}
 
 int32_t leadingInt(const std::string& text) {
   bool negative = false;
