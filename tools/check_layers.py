@@ -47,10 +47,11 @@ def level_of(layer):
 
 
 def order_line():
-    rows = " < ".join(" = ".join(row) for row in ORDER)
-    beside = "; ".join(f"{name} may include only {', '.join(below)}" for name, below in BESIDE.items())
-    return f"{rows} (peers on one level may not include each other); {beside}; " \
-           f"{SHARED} (ids only) may be included by anyone and includes nothing"
+    rows = " < ".join(row[0] if len(row) == 1 else
+                      f"{', '.join(row)} (peers: none includes another)" for row in ORDER)
+    beside = "; ".join(f"{name} may include only {' and '.join(below)}" for name, below in BESIDE.items())
+    return f"Includes point down only: {rows}; {beside}; " \
+           f"{SHARED} (ids only) may be included by anyone and includes nothing."
 
 
 def layer_of_path(rel):
