@@ -5,16 +5,17 @@ only by name from system DLLs whose Windows 98 SE export lists hold the name
 and whose behavioural deny list does not (unless a reviewed exception says
 why the program copes with the call failing there).
 
-usage: pe_audit.py EXE [EXE...]   (data from ../shared/data/win98se beside the repo,
-                                   or TRAY_WIN98_DATA)
-Prints what it checked; exits 1 on the first breach."""
+usage: pe_audit.py EXE [EXE...]   (export lists from tools/data/win98se,
+                                   or the folder TRAY_WIN98_DATA names)
+Prints what it checked for each EXE; a missing EXE is a failure. Exits 1 if
+any EXE fails."""
 import json
 import os
 import struct
 import sys
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-DATA = os.environ.get("TRAY_WIN98_DATA", os.path.join(REPO, "..", "shared", "data", "win98se"))
+DATA = os.environ.get("TRAY_WIN98_DATA") or os.path.join(REPO, "tools", "data", "win98se")
 EXCEPTIONS = os.path.join(REPO, "tools", "pe_audit_exceptions.txt")
 
 
@@ -131,6 +132,11 @@ def main():
     passed = failed = 0
     for exe in sys.argv[1:]:
         print(f"PE audit: {exe}")
+        if not os.path.isfile(exe):
+            # A program the build should have made and did not is a failure, not a skip.
+            print(f"  MISSING: no such file")
+            failed += 1
+            continue
         try:
             audit(exe, allow, deny, excepted)
             print(f"  ok")
@@ -138,7 +144,6 @@ def main():
         except Breach as e:
             print(f"  BREACH: {e}")
             failed += 1
-            break
     print(f"pe-audit: {passed} passed, {failed} failed")
     return 1 if failed else 0
 

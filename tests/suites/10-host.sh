@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Host unit and contract tests (GoogleTest, sanitizers on).
+# Host unit and contract tests (GoogleTest, sanitizers on), in shuffled order so
+# a test that leans on another's leftovers fails. The seed is printed; replay a
+# run with TRAY_GTEST_SEED=N (tools/shuffle-seeds.sh tries many in a row).
 . "$(dirname "$0")/lib.sh"
 mkdir -p "$BUILD/test-logs"
+# GoogleTest takes seeds 1..99999 (0 would mean "from the clock", unprinted).
+seed=${TRAY_GTEST_SEED:-$(( ($(date +%s) + RANDOM) % 99999 + 1 ))}
+echo "seed $seed"
 for t in "$BUILD"/host/bin/*_host_tests; do
   [ -x "$t" ] || continue
   log="$BUILD/test-logs/$(basename "$t").log"
-  timeout 600 "$t" --gtest_brief=1 >"$log" 2>&1
-  grep -E '^\[  FAILED  \]|Failure|ERROR|runtime error' "$log" | head -n 40
+  echo "seed $seed" >"$log"
+  if ! timeout 600 "$t" --gtest_brief=1 --gtest_shuffle --gtest_random_seed="$seed" >>"$log" 2>&1; then
+    echo "  $(basename "$t") failed with seed $seed (replay: TRAY_GTEST_SEED=$seed bash $0)"
+    grep -E '^\[  FAILED  \]|Failure|ERROR|runtime error' "$log" | head -n 40
+  fi
   gtest_count "$log"
 done
 suite_end host

@@ -4,10 +4,19 @@
 
 #include <algorithm>
 
+#include "rc_dialog_controls.h"  // made at build time from tweaker/resources/*.rc
+
 namespace vdx {
 
-FakeDialogSurface::FakeDialogSurface(std::initializer_list<int> ids)
-    : FakeDialogSurface(std::vector<int>(ids)) {}
+FakeDialogSurface FakeDialogSurface::forDialog(int dialogId) {
+  for (const rc::DialogControls& d : rc::kDialogs) {
+    if (d.dialogId == dialogId && d.controlIds) {
+      return FakeDialogSurface(std::vector<int>(d.controlIds, d.controlIds + d.controlCount));
+    }
+  }
+  ADD_FAILURE() << "no dialog resource with id " << dialogId << " in tweaker/resources/*.rc";
+  return FakeDialogSurface(std::vector<int>());
+}
 
 FakeDialogSurface::FakeDialogSurface(const std::vector<int>& ids) {
   controls_[0];

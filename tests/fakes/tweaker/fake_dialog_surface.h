@@ -24,8 +24,11 @@ struct FakeControl {
 
 class FakeDialogSurface : public DialogSurface {
  public:
-  // The control ids the dialog resource holds; id 0 (the title) always exists.
-  explicit FakeDialogSurface(std::initializer_list<int> ids);
+  // The controls dialog resource dialogId declares in tweaker/resources/*.rc
+  // (an id no .rc holds fails the test).
+  static FakeDialogSurface forDialog(int dialogId);
+  // Exactly the given control ids, for controls no dialog resource holds yet;
+  // id 0 (the title) always exists.
   explicit FakeDialogSurface(const std::vector<int>& ids);
 
   // Direct access for tests: the state of a control (fails on an unknown id).

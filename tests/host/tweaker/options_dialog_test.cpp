@@ -18,11 +18,7 @@ const char kDriver[] = "Display\\Settings";
 class OptionsDialogTest : public ::testing::Test {
  protected:
   OptionsDialogTest()
-      : surface({IDC_OPT_ADVANCED_MENUS, IDC_OPT_SORT_SCHEMES, IDC_OPT_TWEAKRES_MENU, IDC_OPT_PERFICD_MENU,
-                 IDC_OPT_CONFIRM_AGP, IDC_OPT_RESET_DISPLAY, IDC_OPT_LINK_FOG, IDC_OPT_LINK_TRIMIP,
-                 IDC_OPT_OVERCLOCKING, IDC_OPT_SCHEME_CLOCKS, IDC_OPT_IMMEDIATE_CLK, IDC_OPT_WRITE_DEFAULTS,
-                 IDC_OPT_ASK_DISPLAY, IDC_OPT_TC_SIZE, IDC_OPT_TM_SIZE, IDC_OPT_DISABLE_ICT, IDC_OPT_AUTOSTART, 1,
-                 2}) {
+      : surface(FakeDialogSurface::forDialog(IDD_OPTIONS)) {
     id.cardKeyPath = "Software\\Tessaly\\Vidarix\\8a22_0_0";
     defaults.TC = current.TC = 64;
     defaults.TM = current.TM = 64;

@@ -4,27 +4,43 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/tweaker/fake_dialog_surface.h"
+#include "tweaker/resources/resource.h"
 
 namespace vdx {
 namespace {
 
 TEST(FakeDialogSurface, UnknownControlIdFailsTheTest) {
-  FakeDialogSurface dlg({1001, 1002});
-  EXPECT_NONFATAL_FAILURE(dlg.setText(1003, "x"), "no control with id 1003");
+  FakeDialogSurface dlg = FakeDialogSurface::forDialog(IDD_MSGBOX);
+  EXPECT_NONFATAL_FAILURE(dlg.setText(IDC_OPT_AUTOSTART, "x"), "no control with id 1050");
   EXPECT_NONFATAL_FAILURE((void)dlg.checked(42), "no control with id 42");
-  EXPECT_EQ((std::vector<int>{1003, 42}), dlg.unknownIds());
+  EXPECT_EQ((std::vector<int>{IDC_OPT_AUTOSTART, 42}), dlg.unknownIds());
+}
+
+// The ids come from the .rc: every kind of control statement, the standard
+// buttons by their numbers, and no id for the static texts.
+TEST(FakeDialogSurface, ForDialogHoldsTheControlsItsResourceDeclares) {
+  FakeDialogSurface options = FakeDialogSurface::forDialog(IDD_OPTIONS);
+  for (int id : {IDC_OPT_ADVANCED_MENUS, IDC_OPT_PERFICD_MENU, IDC_OPT_TC_SIZE, IDC_OPT_TM_SIZE, 1, 2}) {
+    EXPECT_TRUE(options.has(id)) << id;
+  }
+  EXPECT_FALSE(options.has(-1));
+  EXPECT_FALSE(options.has(IDC_MSGBOX_TEXT));
+  FakeDialogSurface box = FakeDialogSurface::forDialog(IDD_MSGBOX);
+  EXPECT_TRUE(box.has(IDC_MSGBOX_ICON));  // a CONTROL statement
+  EXPECT_TRUE(box.has(IDC_MSGBOX_BUTTON5));
+  EXPECT_NONFATAL_FAILURE(FakeDialogSurface::forDialog(IDI_VIDARIX), "no dialog resource with id 152");
 }
 
 TEST(FakeDialogSurface, KnownControlsKeepTheirState) {
-  FakeDialogSurface dlg({1001, 1002, 1003});
+  FakeDialogSurface dlg = FakeDialogSurface::forDialog(IDD_MSGBOX);
   dlg.setText(0, "Title");
-  dlg.setChecked(1001, true);
-  dlg.enable(1002, false);
-  dlg.show(1003, false);
+  dlg.setChecked(IDC_MSGBOX_BUTTON1, true);
+  dlg.enable(IDC_MSGBOX_BUTTON2, false);
+  dlg.show(IDC_MSGBOX_BUTTON3, false);
   EXPECT_EQ("Title", dlg.text(0));
-  EXPECT_TRUE(dlg.checked(1001));
-  EXPECT_FALSE(dlg.enabled(1002));
-  EXPECT_FALSE(dlg.visible(1003));
+  EXPECT_TRUE(dlg.checked(IDC_MSGBOX_BUTTON1));
+  EXPECT_FALSE(dlg.enabled(IDC_MSGBOX_BUTTON2));
+  EXPECT_FALSE(dlg.visible(IDC_MSGBOX_BUTTON3));
   EXPECT_TRUE(dlg.unknownIds().empty());
 }
 
