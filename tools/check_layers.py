@@ -27,7 +27,7 @@ ORDER = [
 # stand-in adapter implements the seam and answers with the driver's escape
 # records; nothing in the order may include it.
 BESIDE = {
-    "simulated": ["platform", "display"],
+    "simulated": ["platform", "common", "display"],
 }
 # Only #defines (dialog, control and command ids): anyone may include it, and
 # it includes nothing.

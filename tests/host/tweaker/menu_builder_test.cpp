@@ -261,6 +261,9 @@ TEST(TrayMenu, SchemesSubmenuListsNamesWithTheCurrentOneMarked) {
   EXPECT_FALSE(schemes.children[4].checked);
   EXPECT_EQ(m.schemeCount, 3);
   EXPECT_EQ(m.records.size(), 8u);  // popup, three names, separator, three fixed items
+  EXPECT_STREQ(m.records.newest()->text, "Configure...");  // the last one inserted
+  m.records.freeMenuItemRecords();
+  EXPECT_EQ(m.records.newest(), nullptr);
 
   in.schemes.clear();
   m = build(in);
@@ -304,18 +307,6 @@ TEST(TrayMenu, TweakResGroupsModesByDepthAndChecksTheCurrentOne) {
   // The last matching item carries the mark.
   EXPECT_FALSE(res.children[3].checked);
   EXPECT_TRUE(res.children[4].checked);
-}
-
-TEST(TrayMenu, MenuItemRecordsKeepTheNewestFirst) {
-  MenuItemRecords records;
-  records.add(41000, "a", false, false);
-  records.add(41001, "b", false, false);
-  EXPECT_STREQ(records.newest()->text, "b");
-  records.dropNewest();
-  EXPECT_STREQ(records.newest()->text, "a");
-  records.freeMenuItemRecords();
-  EXPECT_EQ(records.size(), 0u);
-  EXPECT_EQ(records.newest(), nullptr);
 }
 
 }  // namespace

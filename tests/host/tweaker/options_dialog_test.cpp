@@ -1,5 +1,6 @@
 // The Options dialog over an in-memory surface holding exactly the
 // controls of dialog 128.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,6 +26,8 @@ class OptionsDialogTest : public ::testing::Test {
     reg.setString(RegRoot::LocalMachine, kRunKeyPath, "Other", "x.exe");
     model = {&reg, &id, &prefs, &current, &defaults, "C:\\Vidarix\\Vidarix.exe"};
   }
+  // Every test holds the presenter to the controls dialog 128 declares.
+  void TearDown() override { EXPECT_TRUE(surface.unknownIds().empty()); }
   void open() {
     dialog.reset(new OptionsDialog(surface, model));
     dialog->init();
@@ -39,6 +42,19 @@ class OptionsDialogTest : public ::testing::Test {
   OptionsDialogModel model;
   std::unique_ptr<OptionsDialog> dialog;
 };
+
+// The surface is the .rc's dialog: its controls by name or standard number,
+// no static texts, and nothing another dialog declares.
+TEST_F(OptionsDialogTest, TheSurfaceHoldsExactlyTheControlsOfTheResource) {
+  for (int id : {IDC_OPT_ADVANCED_MENUS, IDC_OPT_PERFICD_MENU, IDC_OPT_TC_SIZE, IDC_OPT_TM_SIZE, 1, 2}) {
+    EXPECT_TRUE(surface.has(id)) << id;
+  }
+  EXPECT_FALSE(surface.has(-1));
+  EXPECT_FALSE(surface.has(IDC_MSGBOX_TEXT));
+  FakeDialogSurface other = FakeDialogSurface::forDialog(IDD_MSGBOX);
+  EXPECT_NONFATAL_FAILURE(other.setText(IDC_OPT_AUTOSTART, "x"), "no control with id 1050");
+  EXPECT_EQ((std::vector<int>{IDC_OPT_AUTOSTART}), other.unknownIds());
+}
 
 TEST_F(OptionsDialogTest, OpensWithThePreferencesShown) {
   prefs.showAdvanced = true;

@@ -7,6 +7,10 @@
 #include <vector>
 
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/adapter/identify_adapter.h"
+#include "tweaker/shell/program_records.h"
+#include "tweaker/simulated/sim_card.h"
+#include "tweaker/simulated/sim_display.h"
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/display/directx_version.h"
 #include "tweaker/display/stored_gamma.h"
@@ -119,6 +123,67 @@ TEST(ChipCheck, OnlyTheListedDeviceIds) {
   for (uint32_t id : {0x8A20u, 0x8A21u, 0x8A22u, 0x8C10u, 0x8C11u, 0x8C12u, 0x8C13u, 0x9102u})
     EXPECT_TRUE(isSupportedChip(id)) << std::hex << id;
   for (uint32_t id : {0u, 0x8A25u, 0x8A23u, 0x8C14u, 0x9103u, 0x18A22u}) EXPECT_FALSE(isSupportedChip(id)) << std::hex << id;
+}
+
+// The entry point's chip check against the simulated driver of each kind of
+// card: the device id is kept whenever the driver names one, so
+// "-IgnoreChip" still finds the chip's row; the revision only on the list.
+TEST(ChipCheck, StoresTheDeviceIdWheneverTheDriverNamesOne) {
+  struct Case {
+    const char* preset;
+    bool supported;
+    uint32_t deviceId;
+    uint32_t revision;
+    const char* chipName;
+  } cases[] = {
+      {"Savage3D", true, 0x8A20, 0, "Savage3D"},
+      {"Savage4", true, 0x8A22, 0, "Savage4 GT/Pro"},
+      {"SavageNB", false, 0x8A25, 0, "SavageNB"},
+      {"Unknown", false, 0x8811, 0, "???"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.preset);
+    FakePlatform fp;
+    SimCard card;
+    ASSERT_TRUE(simPreset(c.preset, &card));
+    ASSERT_TRUE(fp.ports.setPreset(c.preset));
+    SimulatedDriver driver(card);
+    SimulatedDisplay display(driver, fp.display);
+    DriverEscapes escapes(display);
+    AdapterIdentity id;
+    EXPECT_EQ(c.supported, checkChip(escapes, fp.ports, id));
+    EXPECT_EQ(c.deviceId, id.deviceId);
+    const uint32_t revision = c.supported ? card.revision + (c.deviceId == 0x8A20 ? 1u : 0u) : 0u;
+    EXPECT_EQ(revision, id.revision);
+    Platform hw = fp.services();
+    hw.display = &display;
+    fillAdapterIdentity(hw, id);
+    EXPECT_EQ(c.chipName, id.chipName);
+  }
+  // A driver without the private escapes names nothing.
+  FakePlatform fp;
+  DriverEscapes escapes(fp.display);
+  AdapterIdentity id;
+  EXPECT_FALSE(checkChip(escapes, fp.ports, id));
+  EXPECT_EQ(0u, id.deviceId);
+}
+
+// The first run's "No" saves the preferences before the driver options are
+// read: the stored texture sizes must survive it.
+TEST(FirstRun, ChoosingTheAdvancedMenuKeepsTheStoredTextureSizes) {
+  TestProgram t;
+  Program& program = t.program;
+  program.identity.cardKeyPath = "Software\\Tessaly\\Vidarix\\8a22_0_0";
+  program.defaultOptions.TC = program.currentOptions.TC = 64;
+  program.defaultOptions.TM = program.currentOptions.TM = 64;
+  t.fakes.registry.setString(RegRoot::CurrentConfig, "Display\\Settings", "TC", "512");
+  t.fakes.registry.setString(RegRoot::CurrentConfig, "Display\\Settings", "TM", "256");
+  chooseAdvancedMenu(program);
+  EXPECT_TRUE(program.preferences.showAdvanced);
+  EXPECT_EQ("On", t.fakes.registry.getString(RegRoot::LocalMachine, kProgramKeyPath, "ShowAdvanced"));
+  EXPECT_EQ("512", t.fakes.registry.getString(RegRoot::CurrentConfig, "Display\\Settings", "TC"));
+  EXPECT_EQ("256", t.fakes.registry.getString(RegRoot::CurrentConfig, "Display\\Settings", "TM"));
+  EXPECT_EQ(64, program.currentOptions.TC) << "the options themselves are read later, at the usual step";
 }
 
 class DriverChange : public ::testing::Test {
