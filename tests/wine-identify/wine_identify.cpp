@@ -115,9 +115,11 @@ void exerciseClock(const Platform& hw, const char* name, const PllRegisterSet& p
   const float target = mode == 1 ? 166.0f : 100.0f;
   const PllDivisors d = findPllDivisors(target, true, mode);
   check(d.mhz > 0.0f, "divisors found", mhzText(d.mhz), "non-zero");
-  const float set = programPll(ports, *hw.clock, pll.pllIndex, pll.loadWord(), d.mReg, d.nReg, pll.postDividerFlagRegister, 120);
+  const float set =
+      programPll(ports, *hw.clock, pll.pllIndex, pll.loadWord(), d.mReg, d.nReg, pll.postDividerFlagRegister, 120);
   check(std::fabs(set - d.mhz) < 0.001f, "programmed clock reads back", mhzText(set), mhzText(d.mhz));
-  const float restored = programPll(ports, *hw.clock, pll.pllIndex, pll.loadWord(), mReg, nReg, pll.postDividerFlagRegister, 10);
+  const float restored =
+      programPll(ports, *hw.clock, pll.pllIndex, pll.loadWord(), mReg, nReg, pll.postDividerFlagRegister, 10);
   check(std::fabs(restored - before) < 0.001f, "original clock restored", mhzText(restored), mhzText(before));
 }
 

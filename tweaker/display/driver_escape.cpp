@@ -67,8 +67,12 @@ int32_t DriverEscapes::DriverEscape(int escape, uint32_t inSize, const void* in,
   return display_->escape(escape, in, inSize, out, out ? outSize : 0);
 }
 
-bool DriverEscapes::DRV_GET_PANEL_SIZE(uint16_t record[3]) { return getWords(DriverFunction::DRV_GET_PANEL_SIZE, record, 3); }
-bool DriverEscapes::DRV_GET_BIOS_VERSION(uint16_t record[9]) { return getWords(DriverFunction::DRV_GET_BIOS_VERSION, record, 9); }
+bool DriverEscapes::DRV_GET_PANEL_SIZE(uint16_t record[3]) {
+  return getWords(DriverFunction::DRV_GET_PANEL_SIZE, record, 3);
+}
+bool DriverEscapes::DRV_GET_BIOS_VERSION(uint16_t record[9]) {
+  return getWords(DriverFunction::DRV_GET_BIOS_VERSION, record, 9);
+}
 
 bool DriverEscapes::DRV_GET_BIOS_DATE(uint16_t record[4]) {
   const bool ok = getWords(DriverFunction::DRV_GET_BIOS_DATE, record, 4);
@@ -81,11 +85,16 @@ bool DriverEscapes::DRV_GET_ACTIVE_DISPLAYS(uint32_t* displays, uint32_t* unused
 }
 bool DriverEscapes::DRV_GET_HORZ_EXPANSION(uint32_t* v) { return getOne(DriverFunction::DRV_GET_HORZ_EXPANSION, v); }
 bool DriverEscapes::DRV_GET_VERT_EXPANSION(uint32_t* v) { return getOne(DriverFunction::DRV_GET_VERT_EXPANSION, v); }
-bool DriverEscapes::DRV_GET_CONNECTED_DISPLAYS(uint32_t* v) { return getOne(DriverFunction::DRV_GET_CONNECTED_DISPLAYS, v); }
-bool DriverEscapes::DRV_GET_FLICKER(uint32_t* on, uint32_t* level) { return getTwo(DriverFunction::DRV_GET_FLICKER, on, level); }
+bool DriverEscapes::DRV_GET_CONNECTED_DISPLAYS(uint32_t* v) {
+  return getOne(DriverFunction::DRV_GET_CONNECTED_DISPLAYS, v);
+}
+bool DriverEscapes::DRV_GET_FLICKER(uint32_t* on, uint32_t* level) {
+  return getTwo(DriverFunction::DRV_GET_FLICKER, on, level);
+}
 bool DriverEscapes::DRV_GET_TV_PORT(uint32_t* v) { return getOne(DriverFunction::DRV_GET_TV_PORT, v); }
 
-bool DriverEscapes::DRV_GET_TV_POSITION(uint32_t* horzRange, uint32_t* horzPos, uint32_t* vertRange, uint32_t* vertPos) {
+bool DriverEscapes::DRV_GET_TV_POSITION(uint32_t* horzRange, uint32_t* horzPos, uint32_t* vertRange,
+                                        uint32_t* vertPos) {
   uint8_t out[16];
   if (!call(DriverFunction::DRV_GET_TV_POSITION, {}, out, sizeof out)) return false;
   uint32_t* dest[4] = {horzRange, horzPos, vertRange, vertPos};
@@ -107,7 +116,9 @@ bool DriverEscapes::DRV_GET_TV_HORZ_SIZE(uint32_t* v) { return getOne(DriverFunc
 bool DriverEscapes::DRV_GET_TV_VERT_SIZE(uint32_t* size, uint32_t* lockRatio) {
   return getTwo(DriverFunction::DRV_GET_TV_VERT_SIZE, size, lockRatio);
 }
-bool DriverEscapes::DRV_GET_TV_SIZE_RANGE(uint32_t* h, uint32_t* v) { return getTwo(DriverFunction::DRV_GET_TV_SIZE_RANGE, h, v); }
+bool DriverEscapes::DRV_GET_TV_SIZE_RANGE(uint32_t* h, uint32_t* v) {
+  return getTwo(DriverFunction::DRV_GET_TV_SIZE_RANGE, h, v);
+}
 bool DriverEscapes::DRV_GET_DEVICE_ID(uint32_t* deviceId, uint32_t* unused) {
   return getTwo(DriverFunction::DRV_GET_DEVICE_ID, deviceId, unused);
 }

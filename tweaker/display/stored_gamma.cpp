@@ -65,7 +65,8 @@ void ApplyStoredGamma(const Platform& hw, const AdapterIdentity& id, GammaType t
   RegKey card;
   std::string text;
   if (openCardKey(*hw.registry, id, &card) == 0)
-    readStringValue(card, gammaValueName(type, static_cast<int>(width), static_cast<int>(height), static_cast<int>(bpp)),
+    readStringValue(card,
+                    gammaValueName(type, static_cast<int>(width), static_cast<int>(height), static_cast<int>(bpp)),
                     &text, "");
   card.close();
   if (type == GAMMA_DISABLED) return;

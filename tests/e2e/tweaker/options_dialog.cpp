@@ -4,13 +4,14 @@
 #include <string>
 
 #include "tests/e2e/common/driver.h"
+#include "tweaker/resources/command_ids.h"
 
 namespace {
 
 const char kProgramKey[] = "Software\\Tessaly\\Vidarix";
 const char kDriverKey[] = "Display\\Settings";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const int kOptionsCommand = 30008;
+const int kOptionsCommand = IDM_OPTIONS;
 
 std::string vidarixExe() { return e2e::option("exe", "Vidarix-sim.exe"); }
 
@@ -51,7 +52,7 @@ HWND openOptions(Running& r) {
   if (!r.main) return nullptr;
   PostMessageA(r.main, WM_COMMAND, kOptionsCommand, 0);
   HWND dialog = e2e::waitDialog(r.process.id, "Vidarix Options", 5000);
-  e2e::check(dialog != nullptr, "command 30008 opens \"Vidarix Options\"");
+  e2e::check(dialog != nullptr, "the Options command opens \"Vidarix Options\"");
   return dialog;
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "tweaker/resources/command_ids.h"
+
 namespace tray {
 
 namespace {
@@ -46,7 +48,7 @@ Session::Session(const Prefs& prefs) {
 }
 
 Session::~Session() {
-  if (window_ && IsWindow(window_)) PostMessageA(window_, WM_COMMAND, 30007, 0);
+  if (window_ && IsWindow(window_)) PostMessageA(window_, WM_COMMAND, IDM_EXIT, 0);
   if (!e2e::waitExit(process_, 5000)) e2e::kill(process_);
   e2e::waitNoPopupMenu(2000);
 }
@@ -102,9 +104,16 @@ void mnemonic(HWND menu, char c) {
   e2e::pause(150);
 }
 
+// A loop over no card keys would check nothing: the running card has one.
+static std::vector<std::string> runningCardKeys() {
+  const std::vector<std::string> keys = cardKeys();
+  e2e::check(!keys.empty(), "the running card has its key under the program key");
+  return keys;
+}
+
 std::vector<std::string> currentSchemeNames() {
   std::vector<std::string> out;
-  for (const std::string& key : cardKeys()) {
+  for (const std::string& key : runningCardKeys()) {
     std::string v = "(none)";
     e2e::regReadString(HKEY_LOCAL_MACHINE, key.c_str(), "Current", &v);
     out.push_back(v);
@@ -113,7 +122,8 @@ std::vector<std::string> currentSchemeNames() {
 }
 
 void setCurrentSchemeNames(const std::string& name) {
-  for (const std::string& key : cardKeys()) e2e::regWriteString(HKEY_LOCAL_MACHINE, key.c_str(), "Current", name);
+  for (const std::string& key : runningCardKeys())
+    e2e::regWriteString(HKEY_LOCAL_MACHINE, key.c_str(), "Current", name);
 }
 
 std::string setting(const char* name) {

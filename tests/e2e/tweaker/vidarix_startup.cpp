@@ -187,16 +187,17 @@ E2E_SCENARIO(vidarix_g_ignore_chip_runs_on_an_unsupported_chip) {
   std::string advanced;
   e2e::regReadString(HKEY_LOCAL_MACHINE, kProgramKey, "ShowAdvanced", &advanced);
   e2e::check(advanced != "On", "\"Yes\" keeps the basic menu", advanced);
-  // An unlisted chip keeps device id 0, so its card key is named after 0.
+  // The chip check keeps the device id the driver names, listed or not, so
+  // the card key is named after the SavageNB's own id.
   HKEY k = nullptr;
   bool found = false;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &k) == ERROR_SUCCESS) {
     char name[256];
     for (DWORD i = 0; RegEnumKeyA(k, i, name, sizeof name) == ERROR_SUCCESS; ++i)
-      if (name[0] == '0' && name[1] == '_') found = true;
+      if (std::strncmp(name, "8a25_", 5) == 0) found = true;
     RegCloseKey(k);
   }
-  e2e::check(found, "the card key is that of an unidentified chip (device id 0)");
+  e2e::check(found, "the card key is named after the SavageNB's device id (8a25_...)");
   endFirst();
   selectCard("Savage4");
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/program.h"
 #include "tweaker/shell/program_records.h"
 #include "tweaker/adapter/adapter_identity.h"
@@ -110,7 +111,7 @@ class Commands : public ::testing::Test {
 
 TEST_F(Commands, CancelOnTheTextureModeQuestionWritesNothing) {
   boxes.answers = {kIdCancel};
-  run(30020);
+  run(IDM_VIDTEX_ONLY);
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].style, 0x23u);
   EXPECT_EQ(boxes.shown[0].caption, "Vidarix");
@@ -126,7 +127,7 @@ TEST_F(Commands, CancelOnTheTextureModeQuestionWritesNothing) {
 
 TEST_F(Commands, TextureModeAnswersSetTheResetMark) {
   boxes.answers = {kIdNo};
-  run(30020);
+  run(IDM_VIDTEX_ONLY);
   EXPECT_EQ(program.currentOptions.VO, 1);
   EXPECT_EQ(program.currentOptions.AA, 0);
   EXPECT_EQ(setting("VO"), "On");
@@ -135,7 +136,7 @@ TEST_F(Commands, TextureModeAnswersSetTheResetMark) {
   EXPECT_EQ(host.tooltips, 1);
 
   boxes.answers = {kIdYes};
-  run(30019);
+  run(IDM_AUTO_AGP);
   EXPECT_EQ(program.currentOptions.AA, 1);
   EXPECT_EQ(program.currentOptions.VO, 0);
   // The reset goes to another depth of the same size and back, forced.
@@ -149,24 +150,24 @@ TEST_F(Commands, TextureModeAnswersSetTheResetMark) {
 TEST_F(Commands, WithoutTheQuestionTheResetFollowsThePreference) {
   program.preferences.confirmAgpChanges = false;
   program.preferences.autoResetDisplay = false;
-  run(30021);
+  run(IDM_TEXTURES_BY_APP);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_TRUE(fp.display.modeChanges().empty());
   program.preferences.autoResetDisplay = true;
-  run(30019);
+  run(IDM_AUTO_AGP);
   EXPECT_EQ(fp.display.modeChanges().size(), 2u);
 }
 
 TEST_F(Commands, AgpSizeCancelKeepsTheSizeButStillWrites) {
   boxes.answers = {kIdCancel};
-  run(30132);
+  run(IDM_AGP_SIZE_CUSTOM + 32);
   EXPECT_EQ(program.currentOptions.AGPSize, 24);
   EXPECT_EQ(current(), "");
   EXPECT_TRUE(fp.registry.keyExists(RegRoot::CurrentConfig, kSettings));
   EXPECT_EQ(host.tooltips, 0);
 
   boxes.answers = {kIdNo};
-  run(30132);
+  run(IDM_AGP_SIZE_CUSTOM + 32);
   EXPECT_EQ(program.currentOptions.AGPSize, 32);
   EXPECT_EQ(setting("AGPSize"), "32");
   EXPECT_EQ(host.tooltips, 1);
@@ -174,7 +175,7 @@ TEST_F(Commands, AgpSizeCancelKeepsTheSizeButStillWrites) {
 
 TEST_F(Commands, AgpSizeWithVidTexOnlyChangesNothingButWrites) {
   program.currentOptions.VO = 1;
-  run(30140);
+  run(IDM_AGP_SIZE_CUSTOM + 40);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(program.currentOptions.AGPSize, 24);
   EXPECT_EQ(setting("VO"), "On");
@@ -184,7 +185,7 @@ TEST_F(Commands, AgpSizeWithVidTexOnlyChangesNothingButWrites) {
 TEST_F(Commands, CustomRestoresTheChipDefaultSize) {
   program.currentOptions.AGPSize = 64;
   boxes.answers = {kIdNo};
-  run(30100);
+  run(IDM_AGP_SIZE_CUSTOM);
   EXPECT_EQ(program.currentOptions.AGPSize, 24);
   EXPECT_FALSE(hasSetting("AGPSize"));  // the default is deleted, not written
 }
@@ -193,54 +194,54 @@ TEST_F(Commands, FogOptionsMoveTogetherWhenLinked) {
   program.preferences.useAutoOpenGlFog = true;
   program.currentOptions.EF = 1;
   program.currentOptions.ES = 0;
-  run(30023);
+  run(IDM_NON_DX_FOG);
   EXPECT_EQ(program.currentOptions.EF, 0);
   EXPECT_EQ(program.currentOptions.ES, 0);
-  run(30024);
+  run(IDM_EYE_FOG);
   EXPECT_EQ(program.currentOptions.EF, 1);
   EXPECT_EQ(program.currentOptions.ES, 1);
   program.preferences.useAutoOpenGlFog = false;
-  run(30024);
+  run(IDM_EYE_FOG);
   EXPECT_EQ(program.currentOptions.EF, 1);
   EXPECT_EQ(program.currentOptions.ES, 0);
 }
 
 TEST_F(Commands, TrilinearSwitchesAutoMipmapOnWhenLinked) {
-  run(30002);
+  run(IDM_TRILINEAR);
   EXPECT_EQ(program.currentOptions.AT, 1);
   EXPECT_EQ(program.currentOptions.AM, 1);
-  run(30002);
+  run(IDM_TRILINEAR);
   EXPECT_EQ(program.currentOptions.AT, 0);
   EXPECT_EQ(program.currentOptions.AM, 1);
   program.preferences.autoTriMip = false;
   program.currentOptions.AM = 0;
-  run(30002);
+  run(IDM_TRILINEAR);
   EXPECT_EQ(program.currentOptions.AM, 0);
 }
 
 TEST_F(Commands, SwitchesFlipWriteAndRefreshTheTooltipOnlyForShownOptions) {
-  run(30001);
+  run(IDM_WAIT_VSYNC);
   EXPECT_EQ(program.currentOptions.WV, 0);
   EXPECT_EQ(setting("WV"), "off");
   EXPECT_EQ(host.tooltips, 1);
-  run(30001);
+  run(IDM_WAIT_VSYNC);
   EXPECT_FALSE(hasSetting("WV"));  // back at the default
-  run(30003);
+  run(IDM_S3TC);
   EXPECT_EQ(setting("AC"), "On");
   EXPECT_EQ(host.tooltips, 3);
-  run(30028);
+  run(IDM_TRIPLE_BUFFER);
   EXPECT_EQ(setting("ATB"), "On");
   EXPECT_EQ(host.tooltips, 3);
   EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(Commands, RestartNoticesForAgpRateSidebandAndCommandDma) {
-  run(30404);
+  run(IDM_AGP_4X);
   EXPECT_EQ(program.currentOptions.AGP, 4);
   EXPECT_EQ(setting("AGP"), "4X");
-  run(30429);
+  run(IDM_AGP_SIDEBAND);
   EXPECT_EQ(program.currentOptions.AGPSB, 1);
-  run(30031);
+  run(IDM_COMMAND_DMA_BASE + 2);
   EXPECT_EQ(program.currentOptions.DMACB, 2);
   EXPECT_EQ(setting("DMACB"), "2A");
   ASSERT_EQ(boxes.shown.size(), 3u);
@@ -251,30 +252,30 @@ TEST_F(Commands, RestartNoticesForAgpRateSidebandAndCommandDma) {
   EXPECT_EQ(boxes.shown[2].text, "Please restart Windows to use the new CommandDMA setting.");
   // 30403 is no command.
   program.currentOptions.AGP = 2;
-  run(30403);
+  run(IDM_AGP_RATE_BASE + 3);
   EXPECT_EQ(program.currentOptions.AGP, 2);
 }
 
 TEST_F(Commands, ValueCommandsSetTheirFields) {
-  run(30047);
+  run(IDM_DBIAS_FIRST + 7);
   EXPECT_FLOAT_EQ(program.currentOptions.DB, 0.3f);
   EXPECT_EQ(setting("DB"), "0.3");
-  run(30060);
+  run(IDM_DBIAS_LAST);
   EXPECT_FLOAT_EQ(program.currentOptions.DB, -1.0f);
-  run(30433);
+  run(IDM_ICD_HWTNL_OFF);
   EXPECT_EQ(program.currentOptions.ICDHWTL, -1);
-  run(30443);
+  run(IDM_ICD_FOG_TABLE_ON);
   EXPECT_EQ(program.currentOptions.ICDFOGTABLE, 1);
-  run(30444);
+  run(IDM_ICD_FOG_TABLE_OFF);
   EXPECT_EQ(program.currentOptions.ICDFOGTABLE, -1);
-  run(30446);
+  run(IDM_ICD_TEXTURE_SIZE_16);
   EXPECT_EQ(program.currentOptions.ICDTEXTURESIZE, -1);
-  run(30441);
+  run(IDM_ICD_AUTO_Z_CLEAR_ON);
   EXPECT_EQ(program.currentOptions.ICDAZ, 1);
 }
 
 TEST_F(Commands, MiniGlSwitchesGoToTheMiniGlKey) {
-  run(30410);
+  run(IDM_MINIGL_32BIT);
   EXPECT_EQ(program.currentOptions.Bit32, 1);
   uint32_t type = 0;
   std::vector<uint8_t> data;
@@ -285,32 +286,34 @@ TEST_F(Commands, MiniGlSwitchesGoToTheMiniGlKey) {
 }
 
 TEST_F(Commands, DialogsOpenOneCopyEach) {
-  run(30008);
+  run(IDM_OPTIONS);
   EXPECT_EQ(host.dialogsRun, (std::vector<uint16_t>{128}));
   EXPECT_EQ(program.dialogs.get(DialogKind::Options), nullptr);  // cleared when it returned
 
   // A dialog still open (a nested loop) is brought forward instead.
   program.dialogs.set(DialogKind::Gamma, reinterpret_cast<WindowHandle>(0x77));
-  run(30427);
+  run(IDM_GAMMA);
   EXPECT_EQ(host.dialogsRun.size(), 1u);
   ASSERT_EQ(host.raised.size(), 1u);
   EXPECT_EQ(host.raised[0], reinterpret_cast<WindowHandle>(0x77));
 
-  for (uint16_t id : {30006, 30009, 30038, 30420, 30449, 40096}) run(id);
+  for (uint16_t id :
+       {IDM_ABOUT, IDM_OVERCLOCK, IDM_MINIGL_CONFIG, IDM_OUTPUTS, IDM_REFRESH_RATES, IDM_SCHEME_CONFIGURE})
+    run(id);
   EXPECT_EQ(host.dialogsRun, (std::vector<uint16_t>{128, 120, 126, 145, 141, 170, 146}));
 }
 
 TEST_F(Commands, ExitHelpAndSchemeIds) {
-  run(30007);
+  run(IDM_EXIT);
   EXPECT_EQ(host.destroyed, 1);
-  run(30010);
+  run(IDM_HELP);
   EXPECT_EQ(host.help, 1);
-  run(40097);
+  run(IDM_SCHEME_REFRESH);
   EXPECT_EQ(host.reloads, 1);
-  run(40098);
-  run(41002, 3);
-  run(41003, 3);  // beyond the schemes of the last menu
-  run(41000, 0);
+  run(IDM_SCHEME_DEFAULT);
+  run(IDM_SCHEME_FIRST + 2, 3);
+  run(IDM_SCHEME_FIRST + 3, 3);  // beyond the schemes of the last menu
+  run(IDM_SCHEME_FIRST, 0);
   EXPECT_EQ(host.schemesApplied, (std::vector<int>{-1, 2}));
   EXPECT_EQ(host.tooltips, 2);
   run(12345);
@@ -333,7 +336,7 @@ TEST_F(Commands, DefaultsRestoreEveryOptionAndResetWhenTextureMemoryChanged) {
 TEST_F(Commands, TweakResUnansweredRestoresThePreviousMode) {
   host.itemText = "800x600 (16 bpp)";
   boxes.answers = {kIdYes, kIdNo};  // the time-out presses the default No
-  run(39003);
+  run(IDM_DISPLAY_MODE_FIRST + 3);
   ASSERT_EQ(boxes.shown.size(), 3u);
   EXPECT_EQ(boxes.shown[0].text, "The new settings may not work correctly.  Change anyway?");
   EXPECT_EQ(boxes.shown[0].style, 0x24u);
@@ -354,7 +357,7 @@ TEST_F(Commands, TweakResRestoreRefusedIsNotReportedAsDone) {
   boxes.answers = {kIdYes, kIdNo};
   // The driver takes the new mode, then refuses every further change.
   fp.display.setOnModeChanged([this](const DisplayMode&) { fp.display.forceChangeResult(kDispChangeFailed); });
-  run(39003);
+  run(IDM_DISPLAY_MODE_FIRST + 3);
   ASSERT_EQ(boxes.shown.size(), 3u);
   EXPECT_EQ(boxes.shown[2].text, "Unable to change your display.");
   EXPECT_EQ(boxes.shown[2].style, 0x30u);
@@ -364,20 +367,20 @@ TEST_F(Commands, TweakResRestoreRefusedIsNotReportedAsDone) {
 TEST_F(Commands, TweakResKeptDeclinedRefusedOrUnreadable) {
   host.itemText = "1024x768 (16 bpp)";
   boxes.answers = {kIdYes, kIdYes};
-  run(39004);
+  run(IDM_DISPLAY_MODE_FIRST + 4);
   EXPECT_EQ(fp.display.current().width, 1024u);
   EXPECT_EQ(boxes.shown.size(), 2u);
 
   boxes.shown.clear();
   boxes.answers = {kIdNo};
   host.itemText = "640x480 (8 bpp)";
-  run(39000);
+  run(IDM_DISPLAY_MODE_FIRST);
   EXPECT_EQ(fp.display.current().width, 1024u);
 
   boxes.shown.clear();
   program.preferences.askChangeDisplay = false;
   host.itemText = "1600x1200 (32 bpp)";
-  run(39001);
+  run(IDM_DISPLAY_MODE_FIRST + 1);
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, "Unable to change your display.");
   EXPECT_EQ(boxes.shown[0].style, 0x30u);
@@ -385,7 +388,7 @@ TEST_F(Commands, TweakResKeptDeclinedRefusedOrUnreadable) {
   boxes.shown.clear();
   fp.display.clearLog();
   host.itemText = "garbage";
-  run(39002);
+  run(IDM_DISPLAY_MODE_FIRST + 2);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_TRUE(fp.display.modeChanges().empty());
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tweaker/resources/command_ids.h"
 #include "tweaker/settings/menu_option_table.h"
 #include "tweaker/shell/menu_builder.h"
 #include "tweaker/shell/menu_tables.h"
@@ -81,29 +82,30 @@ TEST(MenuTables, BothMenusHoldTheirItemsInOrder) {
   ASSERT_EQ(dbias->children.size(), 21u);
   EXPECT_EQ(dbias->children.front().text, "1.0");
   EXPECT_EQ(dbias->children.back().text, "-1.0");
-  EXPECT_EQ(dbias->children.back().id, 30060);
+  EXPECT_EQ(dbias->children.back().id, IDM_DBIAS_LAST);
   EXPECT_EQ(texts(*popupNamed(adv, "OpenGL")),
             (Strings{"Use HW T&&L", "Auto Z-Clear", "Fog Table", "Texture Size", "Use 3DNow!", "Use SIMD",
                      "Use KTX ext.", "Use W-buffer"}));
   // The basic menu has none of the risky items.
-  for (uint16_t id : {30038, 30009, 30449, 30040, 30030, 30401, 30432}) {
+  for (uint16_t id : {IDM_MINIGL_CONFIG, IDM_OVERCLOCK, IDM_REFRESH_RATES, IDM_DBIAS_FIRST, IDM_COMMAND_DMA_FIRST,
+                      IDM_AGP_1X, IDM_ICD_HWTNL_AUTO}) {
     EXPECT_EQ(findMenuItem(basic, static_cast<uint16_t>(id)), nullptr) << id;
   }
 }
 
 TEST(TrayMenu, SavageMxWithoutSidebandLacksTheSidebandItem) {
   TrayMenu m = build(inputs((kSavage4Agp & ~0x1000u) | 0x8000, 0x8C12));
-  EXPECT_EQ(findMenuItem(m.popup, 30429), nullptr);
-  EXPECT_NE(findMenuItem(m.popup, 30404), nullptr);
+  EXPECT_EQ(findMenuItem(m.popup, IDM_AGP_SIDEBAND), nullptr);
+  EXPECT_NE(findMenuItem(m.popup, IDM_AGP_4X), nullptr);
 }
 
 TEST(TrayMenu, Savage3DOnAgpKeepsTheAgpMenuWithoutSidebandAnd4X) {
   TrayMenu m = build(inputs(kSavage4Agp, 0x8A20));
   const MenuNode* agp = popupNamed(*popupNamed(m.popup, "Textures"), "&AGP");
   ASSERT_NE(agp, nullptr);
-  EXPECT_EQ(findMenuItem(*agp, 30429), nullptr);
-  EXPECT_EQ(findMenuItem(*agp, 30404), nullptr);
-  EXPECT_NE(findMenuItem(*agp, 30402), nullptr);
+  EXPECT_EQ(findMenuItem(*agp, IDM_AGP_SIDEBAND), nullptr);
+  EXPECT_EQ(findMenuItem(*agp, IDM_AGP_4X), nullptr);
+  EXPECT_NE(findMenuItem(*agp, IDM_AGP_2X), nullptr);
 }
 
 TEST(TrayMenu, PciSavage4TexturesStartWithAutoMipmap) {
@@ -146,7 +148,7 @@ TEST(TrayMenu, OpenGlAndMiniGlFollowCapabilitiesAndThePerfIcdPreference) {
 TEST(TrayMenu, CommandDmaNeedsItsCapability) {
   TrayMenu m = build(inputs(kSavage4Agp & ~0x80u));
   EXPECT_EQ(texts(*popupNamed(m.popup, "Misc"))[1], "-");
-  EXPECT_EQ(findMenuItem(m.popup, 30031), nullptr);
+  EXPECT_EQ(findMenuItem(m.popup, IDM_COMMAND_DMA_BASE + 2), nullptr);
 }
 
 TEST(TrayMenu, AgpSizesStopAtInstalledMemoryAndEndWithCustom) {
@@ -157,8 +159,8 @@ TEST(TrayMenu, AgpSizesStopAtInstalledMemoryAndEndWithCustom) {
   EXPECT_EQ(texts(*agp), (Strings{"4 MB", "6 MB", "8 MB", "10 MB", "12 MB", "16 MB", "20 MB", "24 MB", "28 MB",
                                   "32 MB", "36 MB", "40 MB", "48 MB", "Custom", "-", "Use &1X", "Use &2X",
                                   "&Sideband (agpsb)"}));
-  EXPECT_EQ(agp->children[12].id, 30148);
-  EXPECT_EQ(agp->children[13].id, 30100);
+  EXPECT_EQ(agp->children[12].id, IDM_AGP_SIZE_CUSTOM + 48);
+  EXPECT_EQ(agp->children[13].id, IDM_AGP_SIZE_CUSTOM);
 }
 
 TEST(TrayMenu, AgpSizesOutsideTheCommandRangeAreNotOffered) {
@@ -183,9 +185,11 @@ TEST(TrayMenu, RadioMarksFollowTheOptions) {
   in.options.ICDFOGTABLE = -1;
   in.options.ICDTEXTURESIZE = -1;
   TrayMenu m = build(in);
-  EXPECT_EQ(checkedIds(m.popup), (std::vector<uint16_t>{30100, 30401, 30020, 30050, 30031, 30433, 30441, 30444,
-                                                        30446}));
-  const MenuNode* custom = findMenuItem(m.popup, 30100);
+  EXPECT_EQ(checkedIds(m.popup),
+            (std::vector<uint16_t>{IDM_AGP_SIZE_CUSTOM, IDM_AGP_1X, IDM_VIDTEX_ONLY, IDM_DBIAS_ZERO,
+                                   IDM_COMMAND_DMA_BASE + 2, IDM_ICD_HWTNL_OFF, IDM_ICD_AUTO_Z_CLEAR_ON,
+                                   IDM_ICD_FOG_TABLE_OFF, IDM_ICD_TEXTURE_SIZE_16}));
+  const MenuNode* custom = findMenuItem(m.popup, IDM_AGP_SIZE_CUSTOM);
   EXPECT_TRUE(custom->radio);
 
   in.options.AGPSize = 28;
@@ -193,16 +197,16 @@ TEST(TrayMenu, RadioMarksFollowTheOptions) {
   in.options.AA = 1;  // AA wins over VO
   in.options.AGP = 4;
   m = build(in);
-  EXPECT_TRUE(findMenuItem(m.popup, 30128)->checked);
-  EXPECT_FALSE(findMenuItem(m.popup, 30100)->checked);
-  EXPECT_TRUE(findMenuItem(m.popup, 30053)->checked);
-  EXPECT_TRUE(findMenuItem(m.popup, 30019)->checked);
-  EXPECT_FALSE(findMenuItem(m.popup, 30020)->checked);
-  EXPECT_TRUE(findMenuItem(m.popup, 30404)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_AGP_SIZE_CUSTOM + 28)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_AGP_SIZE_CUSTOM)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_DBIAS_FIRST + 13)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_AUTO_AGP)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_VIDTEX_ONLY)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_AGP_4X)->checked);
 }
 
 TEST(TrayMenu, EveryDBiasItemMarksTheValueItWritesAndReadsBack) {
-  for (uint16_t id = 30040; id <= 30060; ++id) {
+  for (uint16_t id = IDM_DBIAS_FIRST; id <= IDM_DBIAS_LAST; ++id) {
     char text[16];
     std::snprintf(text, sizeof text, "%.1f", dBiasOfItem(id));
     TrayMenuInputs in = inputs(kSavage4Agp);
@@ -220,30 +224,30 @@ TEST(TrayMenu, CheckMarksAndGreying) {
   in.autoTriMip = false;
   in.screenDepth = 8;
   TrayMenu m = build(in);
-  EXPECT_TRUE(findMenuItem(m.popup, 30001)->checked);
-  EXPECT_FALSE(findMenuItem(m.popup, 30001)->radio);
-  EXPECT_TRUE(findMenuItem(m.popup, 30410)->checked);
-  EXPECT_FALSE(findMenuItem(m.popup, 30003)->checked);
-  EXPECT_TRUE(findMenuItem(m.popup, 30009)->grayed);
-  EXPECT_TRUE(findMenuItem(m.popup, 30427)->grayed);
-  EXPECT_TRUE(findMenuItem(m.popup, 30002)->grayed);  // AM off
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_WAIT_VSYNC)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_WAIT_VSYNC)->radio);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_MINIGL_32BIT)->checked);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_S3TC)->checked);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_OVERCLOCK)->grayed);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_GAMMA)->grayed);
+  EXPECT_TRUE(findMenuItem(m.popup, IDM_TRILINEAR)->grayed);  // AM off
 
   in.options.AM = 1;
   in.screenDepth = 16;
   m = build(in);
-  EXPECT_FALSE(findMenuItem(m.popup, 30002)->grayed);
-  EXPECT_FALSE(findMenuItem(m.popup, 30427)->grayed);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_TRILINEAR)->grayed);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_GAMMA)->grayed);
 
   in.autoTriMip = true;
   in.options.AM = 0;
   m = build(in);
-  EXPECT_FALSE(findMenuItem(m.popup, 30002)->grayed);
+  EXPECT_FALSE(findMenuItem(m.popup, IDM_TRILINEAR)->grayed);
 }
 
 TEST(TrayMenu, TexPatchWithdrawnRemovesItsItem) {
   TrayMenuInputs in = inputs(kSavage4Agp);
   in.texPatchUnavailable = true;
-  EXPECT_EQ(findMenuItem(build(in).popup, 30025), nullptr);
+  EXPECT_EQ(findMenuItem(build(in).popup, IDM_TEXPATCH), nullptr);
 }
 
 TEST(TrayMenu, SchemesSubmenuListsNamesWithTheCurrentOneMarked) {
@@ -256,7 +260,7 @@ TEST(TrayMenu, SchemesSubmenuListsNamesWithTheCurrentOneMarked) {
   const MenuNode& schemes = m.popup.children[0];
   EXPECT_EQ(texts(schemes),
             (Strings{"Configure...", "Refresh list", "(Default)", "-", "Quake", "Unreal", "Descent"}));
-  EXPECT_EQ(schemes.children[5].id, 41001);
+  EXPECT_EQ(schemes.children[5].id, IDM_SCHEME_FIRST + 1);
   EXPECT_TRUE(schemes.children[5].checked && schemes.children[5].radio);
   EXPECT_FALSE(schemes.children[4].checked);
   EXPECT_EQ(m.schemeCount, 3);
@@ -296,14 +300,14 @@ TEST(TrayMenu, TweakResGroupsModesByDepthAndChecksTheCurrentOne) {
   TrayMenu m = build(in);
   EXPECT_EQ(texts(m.popup)[0], "TweakRes");
   EXPECT_EQ(texts(m.popup)[1], "-");
-  EXPECT_EQ(m.popup.children[1].id, 41000);
+  EXPECT_EQ(m.popup.children[1].id, IDM_SCHEME_FIRST);
   EXPECT_EQ(texts(m.popup)[2], "Schemes");
   const MenuNode& res = m.popup.children[0];
   EXPECT_EQ(texts(res), (Strings{"640x480 (8 bpp)", "-", "640x480 (16 bpp)", "800x600 (16 bpp)",
                                  "800x600 (16 bpp)"}));
-  EXPECT_EQ(res.children[0].id, 39000);
-  EXPECT_EQ(res.children[1].id, 41001);
-  EXPECT_EQ(res.children[4].id, 39004);
+  EXPECT_EQ(res.children[0].id, IDM_DISPLAY_MODE_FIRST);
+  EXPECT_EQ(res.children[1].id, IDM_SCHEME_FIRST + 1);
+  EXPECT_EQ(res.children[4].id, IDM_DISPLAY_MODE_FIRST + 4);
   // The last matching item carries the mark.
   EXPECT_FALSE(res.children[3].checked);
   EXPECT_TRUE(res.children[4].checked);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/program.h"
 #include "tweaker/shell/program_records.h"
 #include "tweaker/adapter/adapter_identity.h"
@@ -63,8 +64,8 @@ TEST_F(MenuInputs, OptionsAreReadFromTheRegistryAtEveryClick) {
   TrayMenu menu;
   in.advanced = true;
   ASSERT_TRUE(buildTrayMenu(in, &menu));
-  EXPECT_TRUE(findMenuItem(menu.popup, 30100)->checked);  // "Custom"
-  EXPECT_TRUE(findMenuItem(menu.popup, 30050)->checked);  // "0.0"
+  EXPECT_TRUE(findMenuItem(menu.popup, IDM_AGP_SIZE_CUSTOM)->checked);  // "Custom"
+  EXPECT_TRUE(findMenuItem(menu.popup, IDM_DBIAS_ZERO)->checked);  // "0.0"
 }
 
 TEST_F(MenuInputs, PreferencesDisplayAndSchemesReachTheMenu) {

@@ -122,7 +122,8 @@ TEST(StartSwitch, WholeCommandLineWithoutCase) {
 TEST(ChipCheck, OnlyTheListedDeviceIds) {
   for (uint32_t id : {0x8A20u, 0x8A21u, 0x8A22u, 0x8C10u, 0x8C11u, 0x8C12u, 0x8C13u, 0x9102u})
     EXPECT_TRUE(isSupportedChip(id)) << std::hex << id;
-  for (uint32_t id : {0u, 0x8A25u, 0x8A23u, 0x8C14u, 0x9103u, 0x18A22u}) EXPECT_FALSE(isSupportedChip(id)) << std::hex << id;
+  for (uint32_t id : {0u, 0x8A25u, 0x8A23u, 0x8C14u, 0x9103u, 0x18A22u})
+    EXPECT_FALSE(isSupportedChip(id)) << std::hex << id;
 }
 
 // The entry point's chip check against the simulated driver of each kind of

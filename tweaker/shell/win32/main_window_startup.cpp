@@ -55,7 +55,8 @@ void MainWindowStartup::loadSchemeList() {
 }
 
 int MainWindowStartup::askBasicOrAdvanced() {
-  return ShowMessageBox(*program_.messageBoxes, shell_.window, kFirstRunQuestion, "Vidarix", kMbYesNo | kMbIconQuestion);
+  return ShowMessageBox(*program_.messageBoxes, shell_.window, kFirstRunQuestion, "Vidarix",
+                        kMbYesNo | kMbIconQuestion);
 }
 
 void MainWindowStartup::chooseAdvancedMenu() { vdx::chooseAdvancedMenu(program_); }
