@@ -1,8 +1,9 @@
 // Building the window's controls from the control table, in pixels, and
 // stacking them so captions lie beneath what they may touch.
+#include "memtool/win32/form_window.h"
+
 #include <commctrl.h>
 
-#include "memtool/win32/form_window.h"
 #include "memtool/win32/form_window_shared.h"
 
 namespace mt {

@@ -1,10 +1,11 @@
 // The form surface over real controls: texts, checks, enabled and shown
 // states, slider and progress bar positions and ranges.
+#include "memtool/win32/form_window.h"
+
 #include <commctrl.h>
 
 #include <vector>
 
-#include "memtool/win32/form_window.h"
 #include "memtool/win32/form_window_shared.h"
 
 namespace mt {

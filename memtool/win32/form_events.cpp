@@ -1,8 +1,9 @@
 // Control notifications (clicks, edits, slider moves, tab changes, spin
 // arrows) routed to TForm1's handlers.
+#include "memtool/win32/form_window.h"
+
 #include <commctrl.h>
 
-#include "memtool/win32/form_window.h"
 #include "memtool/win32/form_window_shared.h"
 
 namespace mt {

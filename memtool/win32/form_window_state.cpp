@@ -1,8 +1,9 @@
 // The form surface's window-wide part: the selected tab and the controls
 // it shows, shown and hidden states, the monitor's timer and the error box.
+#include "memtool/win32/form_window.h"
+
 #include <commctrl.h>
 
-#include "memtool/win32/form_window.h"
 #include "memtool/win32/form_window_shared.h"
 
 namespace mt {
