@@ -37,6 +37,9 @@ void FormWindow::createControls() {
   }
   sink(Ctl::TimeFree);
   sink(Ctl::PopMenu);
+  // The About heading's descenders reach below the top of the version line,
+  // which therefore lies above it (the two overlap only left of the descenders).
+  sink(Ctl::RxLabel1);
   // The tabs lie beneath everything else, the sheet just above them.
   SetWindowPos(sheet, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(tabs_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -70,7 +73,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
   }
   HFONT font = fontFor(row.style);
   if (w == 0) {
-    // As wide as its text, as the form's auto-sized labels are.
+    // As wide and as high as its text, as the form's auto-sized labels are.
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, font);
     SIZE sz = {0, 0};
@@ -78,6 +81,7 @@ HWND FormWindow::createControl(const ControlRow& row) {
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
     w = sz.cx + (row.kind == CtlKind::Link ? 4 : 2);
+    if (sz.cy > h) h = sz.cy;
   }
   HWND c = CreateWindowExA(exStyle, cls, caption, style, x, y, w, h, hwnd_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
