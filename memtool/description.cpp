@@ -32,9 +32,7 @@ const DescriptionLines kAutomatic{"By checking this button Memtidy will define t
 const DescriptionLines kDefault{"By checking this button Memtidy will set back the disk cache settings",
                                 "to Windows default"};
 
-// How a row decides its lines.
-
-
+// A row of controls that explain themselves alike.
 struct Row {
   Ctl controls[7];  // unused places stay 0, which is no control id
   const DescriptionLines* lines;

@@ -23,7 +23,7 @@ struct HoverContext {
   int tab = 0;                      // when over a tab's background
   int x = 0;
   int y = 0;
-  bool nt = false;     // OSName is "WinNT"
+  bool nt = false;     // OSName is the NT family
   int activeTab = 0;   // selected page of PageControl1
 };
 

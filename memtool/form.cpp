@@ -45,9 +45,9 @@ void TForm1::FormCreate() {
   CurrentDir = processDir;
   Guarded([&] { CurrentDir = recordCurrentDir(*services_.registry, processDir); });
 
-  OSName = services_.system->platformId() == kPlatformNt ? "WinNT" : "Win9x";
+  OSName = osFamilyOf(services_.system->platformId());
 
-  MemoryFigures f = measureMemory(services_.system->memoryStatus());
+  MemoryFigures f = measureMemory(sampleMemory(*services_.system, OSName));
   TotalRAM = f.TotalRAM;
   AvailRAM = f.AvailRAM;
   FreePercent = f.FreePercent;
@@ -72,7 +72,7 @@ void TForm1::FormCreate() {
   monitor.Armed = true;
   monitor.PeriodTick = 0;
 
-  if (OSName == "WinNT") {
+  if (OSName == OsFamily::WinNT) {
     for (Ctl id : kProcessorRow) surface_.setEnabled(id, false);
     DisableCacheTab();
   }
@@ -99,22 +99,26 @@ void TForm1::showFigures() {
 }
 
 void TForm1::Button2Click() {
-  SaveData();
-  ReadData();
-  surface_.setEnabled(Ctl::Button2, false);
+  reportingRunEntry([&] {
+    SaveData();
+    ReadData();
+    surface_.setEnabled(Ctl::Button2, false);
+  });
 }
 
 void TForm1::Button3Click() {
-  ReadData();
-  HideToTray();
-  surface_.selectTab(kTabMemtidy);
-  setDescriptionVisible(true);
-  surface_.setEnabled(Ctl::Button2, false);
+  reportingRunEntry([&] {
+    ReadData();
+    HideToTray();
+    surface_.selectTab(kTabMemtidy);
+    setDescriptionVisible(true);
+    surface_.setEnabled(Ctl::Button2, false);
+  });
 }
 
 void TForm1::PageControl1Change() {
   int tab = surface_.selectedTab();
-  surface_.setText(Ctl::Label8, pageChangeFirstLine(tab, OSName == "WinNT"));
+  surface_.setText(Ctl::Label8, pageChangeFirstLine(tab, OSName == OsFamily::WinNT));
   setDescriptionVisible(descriptionBoxVisible(tab));
 }
 
@@ -125,7 +129,10 @@ void TForm1::setDescriptionVisible(bool on) {
 void TForm1::ShowMainWindow() {
   surface_.showForm();
   Hidden = false;
+  // Selecting a tab from here runs no page change: the box left hidden by
+  // the About tab is shown here.
   surface_.selectTab(kTabMemtidy);
+  setDescriptionVisible(true);
 }
 
 void TForm1::HideToTray() {
@@ -169,12 +176,16 @@ void TForm1::RxSlider2Change() {
 void TForm1::RxSpinEditChange(Ctl) { surface_.setEnabled(Ctl::Button2, true); }
 
 void TForm1::RxSpinEditStep(Ctl id, int delta) {
-  int v = static_cast<int>(spin(id)) + delta;
-  setSpin(id, v);
-  RxSpinEditChange(id);
+  // At the range's end the arrows change nothing, and nothing is to apply.
+  const std::string before = surface_.text(id);
+  setSpin(id, spin(id) + delta);
+  if (surface_.text(id) != before) RxSpinEditChange(id);
 }
 
-void TForm1::CheckBox2Click() { surface_.setEnabled(Ctl::Button2, true); }
+void TForm1::CheckBox2Click() {
+  surface_.setEnabled(Ctl::Button2, true);
+  autoStartShowsRunEntry_ = false;
+}
 void TForm1::CheckBox3Click() { surface_.setEnabled(Ctl::Button2, true); }
 
 void TForm1::CheckBox1Click() {

@@ -3,11 +3,13 @@
 // only through FormSurface. The Win32 front end routes every event here.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "memtool/errors.h"
 #include "memtool/monitor.h"
 #include "memtool/options_tab.h"
+#include "memtool/os_family.h"
 #include "memtool/platform/form_surface.h"
 #include "memtool/platform/services.h"
 #include "memtool/settings.h"
@@ -77,8 +79,8 @@ class TForm1 {
   // ---- tray icon mouse actions
   void kbTrayIcon1DblClick();
 
-  // ---- hooks for the disk cache, the description panel, links and the
-  // sound chooser (filled by their own modules)
+  // ---- the disk cache, the description panel, links and the sound chooser
+  // (their logic lives in disk_cache, description, links and options_tab)
   void LoadCacheTexts();
   void ShowCacheTexts();
   void StoreCacheTexts();
@@ -98,7 +100,7 @@ class TForm1 {
 
   // ---- program-wide values
   std::string CurrentDir;
-  std::string OSName = "Win9x";
+  OsFamily OSName = OsFamily::Win9x;
   uint16_t TotalRAM = 0;
   uint16_t AvailRAM = 0;
   uint16_t FreePercent = 0;
@@ -128,9 +130,21 @@ class TForm1 {
   void setDescriptionVisible(bool on);
   void showFigures();
   RuleSettings ruleSettings() const;
+  // Runs body; a failed write of the Run entry inside it does not stop it
+  // and is thrown once when the outermost such operation ends.
+  void reportingRunEntry(const std::function<void()>& body);
+  void applyRunEntryNoted(bool on, bool createKey);
+  void loadIntoControls();
+  void storeFromControls();
 
   Services services_;
   FormSurface& surface_;
+  std::string runEntryFailure_;
+  int runEntryDepth_ = 0;
+  // CheckBox2 shows where the Run entry really stands because it could not
+  // be made to follow the stored "AutoStart"; until the user clicks the box,
+  // Apply keeps the stored wish.
+  bool autoStartShowsRunEntry_ = false;
 };
 
 }  // namespace mt

@@ -27,6 +27,17 @@ enum class Ctl : int {
 // Up-down arrows of a spin edit carry the edit's id plus this.
 constexpr int kSpinArrowsOffset = 500;
 
+// The control a window id stands for: a spin edit's arrows stand for their
+// edit (they explain it, as hovering its text does).
+inline Ctl controlOfWindowId(int id) {
+  const int edits[] = {static_cast<int>(Ctl::RxSpinEdit7), static_cast<int>(Ctl::RxSpinEdit1),
+                       static_cast<int>(Ctl::RxSpinEdit2), static_cast<int>(Ctl::RxSpinEdit3),
+                       static_cast<int>(Ctl::RxSpinEdit4), static_cast<int>(Ctl::RxSpinEdit5)};
+  for (int edit : edits)
+    if (id == edit + kSpinArrowsOffset) return static_cast<Ctl>(edit);
+  return static_cast<Ctl>(id);
+}
+
 constexpr int kTabMemtidy = 0;
 constexpr int kTabOptions = 1;
 constexpr int kTabCache = 2;

@@ -23,11 +23,57 @@ const double MemtidySettings::*const kMenuFields[3] = {&MemtidySettings::Menu1, 
 }  // namespace
 
 void TForm1::ReadData() {
-  if (OSName == "Win9x") LoadCacheTexts();
+  reportingRunEntry([&] { loadIntoControls(); });
+}
+
+void TForm1::SaveData() {
+  reportingRunEntry([&] { storeFromControls(); });
+}
+
+void TForm1::reportingRunEntry(const std::function<void()>& body) {
+  ++runEntryDepth_;
+  try {
+    body();
+  } catch (...) {
+    if (--runEntryDepth_ == 0) runEntryFailure_.clear();
+    throw;
+  }
+  if (--runEntryDepth_ > 0 || runEntryFailure_.empty()) return;
+  std::string text;
+  text.swap(runEntryFailure_);
+  throw OperationError(text);
+}
+
+// A user who may not change HKEY_LOCAL_MACHINE (the usual case on the NT
+// family) cannot write the Run entry; everything else must still load and
+// store, so the failure is noted and reported when the operation ends.
+void TForm1::applyRunEntryNoted(bool on, bool createKey) {
+  try {
+    applyRunEntry(*services_.registry, on, CurrentDir, createKey);
+  } catch (const OperationError& e) {
+    if (runEntryFailure_.empty()) runEntryFailure_ = e.what();
+  }
+}
+
+void TForm1::loadIntoControls() {
+  if (OSName == OsFamily::Win9x) LoadCacheTexts();
   settings = loadSettings(*services_.registry, TotalRAM, OSName, CurrentDir);
-  applyRunEntry(*services_.registry, settings.AutoStart == 1, CurrentDir, false);
-  if (settings.AutoStart == 1) surface_.setChecked(Ctl::CheckBox2, true);
-  if (OSName == "Win9x") ShowCacheTexts();
+  // A FreeTime below the spin edit's range would make the periodic rule due
+  // on every tick.
+  const int lo = surface_.rangeMin(Ctl::RxSpinEdit2), hi = surface_.rangeMax(Ctl::RxSpinEdit2);
+  if (!(settings.FreeTime >= lo)) settings.FreeTime = lo;
+  if (settings.FreeTime > hi) settings.FreeTime = hi;
+  settings.FreeInterval = settings.FreeTime * 60000.0;
+
+  const bool wanted = settings.AutoStart == 1;
+  applyRunEntryNoted(wanted, false);
+  const bool present = runEntryPresent(*services_.registry);
+  autoStartShowsRunEntry_ = present != wanted;
+  if (autoStartShowsRunEntry_)
+    surface_.setChecked(Ctl::CheckBox2, present);
+  else if (wanted)
+    surface_.setChecked(Ctl::CheckBox2, true);
+  if (OSName == OsFamily::Win9x) ShowCacheTexts();
 
   surface_.setText(Ctl::Label18, std::to_string(settings.TargetFreeRAM) + " MB");
   setSliderPosition(Ctl::RxSlider1, settings.TargetFreeRAM);
@@ -47,9 +93,10 @@ void TForm1::ReadData() {
   surface_.setText(Ctl::Edit1, settings.Music);
 }
 
-void TForm1::SaveData() {
-  if (OSName == "Win9x") StoreCacheTexts();
-  applyRunEntry(*services_.registry, surface_.checked(Ctl::CheckBox2), CurrentDir, true);
+void TForm1::storeFromControls() {
+  if (OSName == OsFamily::Win9x) StoreCacheTexts();
+  const bool autoStart = autoStartShowsRunEntry_ ? settings.AutoStart == 1 : surface_.checked(Ctl::CheckBox2);
+  applyRunEntryNoted(autoStart, true);
 
   MemtidySettings s = settings;
   s.TargetFreeRAM = static_cast<uint16_t>(surface_.position(Ctl::RxSlider1));
@@ -57,7 +104,7 @@ void TForm1::SaveData() {
   for (const SpinRow& row : kSpinRows) s.*row.field = spin(row.id);
   s.RAMIcon = surface_.checked(Ctl::CheckBox3) ? 1 : 0;
   s.PlaySound = surface_.checked(Ctl::CheckBox1) ? 1 : 0;
-  s.AutoStart = surface_.checked(Ctl::CheckBox2) ? 1 : 0;
+  s.AutoStart = autoStart ? 1 : 0;
   storeSettings(*services_.registry, s);
 }
 

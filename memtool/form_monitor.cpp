@@ -50,9 +50,9 @@ RuleSettings TForm1::ruleSettings() const {
 }
 
 void TForm1::Timer1Timer() {
-  monitor.CPUUsage = OSName == "WinNT" ? 0 : sampleCpuUsage(*services_.registry);
+  monitor.CPUUsage = OSName == OsFamily::WinNT ? 0 : sampleCpuUsage(*services_.registry);
 
-  MemoryStatus status = services_.system->memoryStatus();
+  MemoryStatus status = sampleMemory(*services_.system, OSName);
   AvailRAM = bytesToMB(status.availPhys);
 
   // Both rules judge this tick's sample, even after a recovery in between.

@@ -32,4 +32,10 @@ MemoryFigures measureMemory(const MemoryStatus& status) {
   return f;
 }
 
+MemoryStatus sampleMemory(SystemServices& system, OsFamily family) {
+  MemoryStatus status;
+  if (family == OsFamily::WinNT && system.memoryStatusEx(&status)) return status;
+  return system.memoryStatus();
+}
+
 }  // namespace mt

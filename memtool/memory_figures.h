@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "memtool/os_family.h"
 #include "memtool/platform/system.h"
 
 namespace mt {
@@ -22,5 +23,8 @@ uint16_t totalRamMB(uint64_t bytes);
 // part * 100 div total; 0 when total is 0.
 uint16_t percentOf(uint16_t part, uint16_t total);
 MemoryFigures measureMemory(const MemoryStatus& status);
+// One memory-status sample: on the NT family the 64-bit call when the system
+// has it, so figures past 4 GB are true; the 95/98 family keeps the 32-bit call.
+MemoryStatus sampleMemory(SystemServices& system, OsFamily family);
 
 }  // namespace mt

@@ -2,17 +2,6 @@
 
 namespace mt {
 
-bool optionCheckBoxClicked(ControlSurface& surface, Ctl checkBox) {
-  if (checkBox != Ctl::CheckBox1 && checkBox != Ctl::CheckBox2 && checkBox != Ctl::CheckBox3) return false;
-  surface.setEnabled(Ctl::Button2, true);
-  if (checkBox == Ctl::CheckBox1) {
-    const bool on = surface.checked(checkBox);
-    surface.setEnabled(Ctl::Edit1, on);
-    surface.setEnabled(Ctl::SpeedButton1, on);
-  }
-  return true;
-}
-
 bool SoundChooser::choose(FileDialog& dialog, WindowRef owner, ControlSurface& surface, std::string& music) {
   dialog.openFile(owner, kWaveFilter, fileName_);
   if (fileName_.empty()) return false;

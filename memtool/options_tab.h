@@ -1,4 +1,4 @@
-// The Options tab: its three check boxes and the sound-file chooser.
+// The Options tab's sound-file chooser.
 #pragma once
 #include <string>
 
@@ -8,11 +8,6 @@
 namespace mt {
 
 inline constexpr const char* kWaveFilter = "Microsoft Waveform Audio (*.WAV)|*.wav";
-
-// A click on CheckBox1, CheckBox2 or CheckBox3: enables Apply; the sound box
-// also enables or disables the sound file's edit and button. False for
-// another control.
-bool optionCheckBoxClicked(ControlSurface& surface, Ctl checkBox);
 
 // OpenDialog1: remembers the file name of the last confirmed choice.
 class SoundChooser {

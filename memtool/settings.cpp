@@ -25,11 +25,11 @@ const DoubleField kDoubleFields[] = {
 
 }  // namespace
 
-MemtidySettings defaultSettings(uint16_t totalRAM, const std::string& osName,
+MemtidySettings defaultSettings(uint16_t totalRAM, OsFamily family,
                                 const std::string& currentDir) {
   MemtidySettings s;
   s.TargetFreeRAM = totalRAM / 8;
-  s.MinimumFreeRAM = osName == "WinNT" ? totalRAM / 32 : totalRAM / 16;
+  s.MinimumFreeRAM = family == OsFamily::WinNT ? totalRAM / 32 : totalRAM / 16;
   s.FreeValue1 = 2;
   s.FreeTime = 6;
   s.FreeCPU = 50;
@@ -44,9 +44,9 @@ MemtidySettings defaultSettings(uint16_t totalRAM, const std::string& osName,
   return s;
 }
 
-MemtidySettings loadSettings(Registry& reg, uint16_t totalRAM, const std::string& osName,
+MemtidySettings loadSettings(Registry& reg, uint16_t totalRAM, OsFamily family,
                              const std::string& currentDir) {
-  const MemtidySettings d = defaultSettings(totalRAM, osName, currentDir);
+  const MemtidySettings d = defaultSettings(totalRAM, family, currentDir);
   MemtidySettings s = d;
   RegKey key;
   key.create(reg, RegRoot::CurrentUser, kSettingsKey);
@@ -109,6 +109,11 @@ void applyRunEntry(Registry& reg, bool on, const std::string& currentDir, bool c
   } else if (key) {
     reg.deleteValue(key.handle(), kRunValue);
   }
+}
+
+bool runEntryPresent(Registry& reg) {
+  RegKey key;
+  return key.openToRead(reg, RegRoot::LocalMachine, kRunKey) && reg.valueExists(key.handle(), kRunValue);
 }
 
 }  // namespace mt

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "memtool/os_family.h"
 #include "memtool/platform/registry.h"
 
 namespace mt {
@@ -27,13 +28,13 @@ struct MemtidySettings {
   double FreeInterval = 6 * 60000.0;  // ms, FreeTime * 60000
 };
 
-// The defaults for a machine of totalRAM MB running osName ("Win9x"/"WinNT").
-MemtidySettings defaultSettings(uint16_t totalRAM, const std::string& osName,
+// The defaults for a machine of totalRAM MB of the given family.
+MemtidySettings defaultSettings(uint16_t totalRAM, OsFamily family,
                                 const std::string& currentDir);
 
 // Reads every value in its stored order; a missing or unreadable value takes
 // its default, except that an unreadable "AutoStart" means off.
-MemtidySettings loadSettings(Registry& reg, uint16_t totalRAM, const std::string& osName,
+MemtidySettings loadSettings(Registry& reg, uint16_t totalRAM, OsFamily family,
                              const std::string& currentDir);
 
 // Writes every value ("CurrentDir" excepted) in the stored order; the first
@@ -49,5 +50,7 @@ std::string runEntryText(const std::string& currentDir);
 // Writes (on) or deletes (off) the Run entry. createKey chooses whether a
 // missing Run key is created. A failed write throws; a failed delete is ignored.
 void applyRunEntry(Registry& reg, bool on, const std::string& currentDir, bool createKey);
+// Whether the Run entry exists, read without the right to change the Run key.
+bool runEntryPresent(Registry& reg);
 
 }  // namespace mt

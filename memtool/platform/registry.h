@@ -25,6 +25,9 @@ class Registry {
   virtual bool createKey(RegRoot root, const std::string& path, RegKeyHandle* out) = 0;
   // Open an existing key path under a root, for reading and writing values.
   virtual bool openKey(RegRoot root, const std::string& path, RegKeyHandle* out) = 0;
+  // Open an existing key path only to read it: a user who may not change a
+  // key may still read it.
+  virtual bool openKeyToRead(RegRoot root, const std::string& path, RegKeyHandle* out) = 0;
   virtual void closeKey(RegKeyHandle key) = 0;
   virtual bool valueExists(RegKeyHandle key, const std::string& name) = 0;
   // The whole stored value, exactly as stored: a REG_SZ may lack its NUL.
@@ -46,6 +49,11 @@ class RegKey {
     close();
     reg_ = &reg;
     return reg.openKey(root, path, &key_);
+  }
+  bool openToRead(Registry& reg, RegRoot root, const std::string& path) {
+    close();
+    reg_ = &reg;
+    return reg.openKeyToRead(root, path, &key_);
   }
   bool create(Registry& reg, RegRoot root, const std::string& path) {
     close();

@@ -24,7 +24,11 @@ class SystemServices {
   // A top-level window (hidden ones included) with exactly this class and title.
   virtual bool windowExists(const std::string& className, const std::string& title) = 0;
   virtual uint32_t platformId() = 0;
+  // GlobalMemoryStatus: 32-bit byte counts, which machines past 4 GB cap or wrap.
   virtual MemoryStatus memoryStatus() = 0;
+  // GlobalMemoryStatusEx, where kernel32 exports it (the NT family from
+  // Windows 2000): false when it is missing or fails.
+  virtual bool memoryStatusEx(MemoryStatus* out) = 0;
   virtual std::string currentDirectory() = 0;
   // Milliseconds since system start, wrapping at 2^32.
   virtual uint32_t tickCount() = 0;

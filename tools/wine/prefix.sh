@@ -10,12 +10,22 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   timeout 120 "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
 fi
-# Caption buttons are drawn with Marlett; without it in the prefix they show as letters.
+reg() { timeout 30 "$WINE" reg add "$@" /f >>"$TRAY_WINE_LOG/reg.log" 2>&1 </dev/null; }
+# The faces the programs ask for (faces.txt). Without them a fresh prefix
+# draws every one with DejaVu Sans, wider than the layouts were made for, and
+# caption buttons without Marlett show as letters.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
-  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-fi
-reg() { timeout 30 "$WINE" reg add "$@" /f >>"$TRAY_WINE_LOG/reg.log" 2>&1; }
+mkdir -p "$fonts"
+while IFS='|' read -r face answer _; do
+  case $face in ''|'#'*) continue ;; esac
+  case $answer in
+    =*) reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "${answer#=}" ;;
+    *) for f in $answer; do
+         [ -f "$fonts/$f" ] || cp "/usr/share/wine/fonts/$f" "$fonts/" 2>/dev/null \
+           || echo "prefix: no /usr/share/wine/fonts/$f for \"$face\" (package fonts-wine)" >&2
+       done ;;
+  esac
+done <"$(dirname "$0")/faces.txt"
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 reg 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d ''
 reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0

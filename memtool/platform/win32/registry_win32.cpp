@@ -37,6 +37,13 @@ bool Win32Registry::openKey(RegRoot root, const std::string& path, RegKeyHandle*
   return rc == ERROR_SUCCESS;
 }
 
+bool Win32Registry::openKeyToRead(RegRoot root, const std::string& path, RegKeyHandle* out) {
+  HKEY key = nullptr;
+  LONG rc = RegOpenKeyExA(rootKey(root), path.c_str(), 0, KEY_READ, &key);
+  *out = rc == ERROR_SUCCESS ? reinterpret_cast<RegKeyHandle>(key) : 0;
+  return rc == ERROR_SUCCESS;
+}
+
 void Win32Registry::closeKey(RegKeyHandle key) {
   if (key) RegCloseKey(asKey(key));
 }

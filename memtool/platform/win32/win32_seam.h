@@ -11,6 +11,7 @@ class Win32Registry : public Registry {
  public:
   bool createKey(RegRoot root, const std::string& path, RegKeyHandle* out) override;
   bool openKey(RegRoot root, const std::string& path, RegKeyHandle* out) override;
+  bool openKeyToRead(RegRoot root, const std::string& path, RegKeyHandle* out) override;
   void closeKey(RegKeyHandle key) override;
   bool valueExists(RegKeyHandle key, const std::string& name) override;
   bool queryValue(RegKeyHandle key, const std::string& name, uint32_t* type,
@@ -25,6 +26,7 @@ class Win32System : public SystemServices {
   bool windowExists(const std::string& className, const std::string& title) override;
   uint32_t platformId() override;
   MemoryStatus memoryStatus() override;
+  bool memoryStatusEx(MemoryStatus* out) override;
   std::string currentDirectory() override;
   uint32_t tickCount() override;
 };

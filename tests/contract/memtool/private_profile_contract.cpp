@@ -3,7 +3,7 @@
 // so that every line that changes is one the call meant to change.
 #include <gtest/gtest.h>
 
-#include "tests/contract/memtool/m2_factories.h"
+#include "tests/contract/memtool/seam_factories.h"
 
 namespace mt {
 namespace contract {

@@ -72,6 +72,20 @@ TEST_F(RegistryContract, MissingValuesAndKeys) {
   EXPECT_FALSE(missing);
 }
 
+// The Run entry's real state is read this way by a user who may not write it.
+TEST_F(RegistryContract, AKeyOpenedToReadReadsButRefusesChanges) {
+  ASSERT_TRUE(reg->setValue(key.handle(), "s", kRegSz, "x", 2));
+  RegKey reader;
+  ASSERT_TRUE(reader.openToRead(*reg, RegRoot::CurrentUser, kScratch));
+  EXPECT_TRUE(reg->valueExists(reader.handle(), "s"));
+  EXPECT_FALSE(reg->setValue(reader.handle(), "s", kRegSz, "y", 2));
+  EXPECT_FALSE(reg->deleteValue(reader.handle(), "s"));
+  uint32_t type = 0;
+  EXPECT_EQ(std::vector<uint8_t>({'x', 0}), query("s", &type)) << "the value is untouched";
+  RegKey missing;
+  EXPECT_FALSE(missing.openToRead(*reg, RegRoot::CurrentUser, "Software\\MemtidyContract\\No\\Such\\Key"));
+}
+
 TEST_F(RegistryContract, AValueOverwrittenWithAnotherTypeTakesTheNewType) {
   double d = 1;
   ASSERT_TRUE(reg->setValue(key.handle(), "d", kRegBinary, &d, 8));

@@ -24,6 +24,19 @@ TEST(SystemContract, FactsAreSane) {
   EXPECT_LT(b - a, 1000u) << "the tick count does not run backwards";
 }
 
+// Where the 64-bit status exists it is at least what the 32-bit call
+// reports, which caps or wraps past 4 GB.
+TEST(SystemContract, TheWideMemoryStatusIsNoSmallerThanTheNarrowOne) {
+  auto sys = contract::makeSystem();
+  MemoryStatus wide;
+  if (!sys->memoryStatusEx(&wide)) GTEST_SKIP() << "no GlobalMemoryStatusEx here";
+  MemoryStatus narrow = sys->memoryStatus();
+  EXPECT_GE(wide.totalPhys, narrow.totalPhys);
+  EXPECT_GE(wide.totalPageFile, narrow.totalPageFile);
+  EXPECT_LE(wide.availPhys, wide.totalPhys);
+  EXPECT_GT(wide.totalPhys, 0u);
+}
+
 TEST(MemoryContract, ABlockIsWritableToItsLastByteAndReleases) {
   auto mem = contract::makeMemory();
   const std::size_t bytes = std::size_t(4) << 20;

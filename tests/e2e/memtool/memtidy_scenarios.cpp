@@ -75,6 +75,11 @@ E2E_SCENARIO(c_tray_double_click_shows_first_tab) {
   }
   std::string total = e2e::text(g_session.control(Ctl::Label24));
   e2e::check(total.size() > 3 && total.substr(total.size() - 3) == " MB", "About shows the total memory", total);
+  g_session.showByTrayDoubleClick();  // opened again while About is selected
+  e2e::pause(300);
+  e2e::checkEq(0, g_session.selectedTab(), "opening selects the first tab");
+  e2e::check(IsWindowVisible(g_session.control(Ctl::GroupBox5)) != FALSE, "and shows its description box");
+  g_session.selectTab(mt::kTabAbout);
   e2e::check(g_session.minimise(), "minimising hides the window into the tray");
   e2e::check(g_session.showByTrayDoubleClick(), "a second double click shows it again");
   e2e::checkEq(0, g_session.selectedTab(), "on the first tab, although About was left open");

@@ -42,6 +42,10 @@ E2E_SCENARIO(hover_descriptions_follow_the_mouse) {
   e2e::checkEq("This feature allows Memtidy to recover and defragment your RAM", line1(s), "the periodic row");
   hover(s.control(Ctl::RxSpinEdit4), 3, 3);
   e2e::checkEq("by clicking the popup menu.", line2(s), "a tray amount edit");
+  hover(sheet, 20, 250);
+  hover(e2e::control(s.form, static_cast<int>(Ctl::RxSpinEdit2) + mt::kSpinArrowsOffset), 3, 3);
+  e2e::checkEq("automatically every ... minutes. Usually it is about 6 minutes.", line2(s),
+               "a spin edit's arrows explain their edit");
 
   s.selectTab(mt::kTabOptions);
   hover(s.control(Ctl::CheckBox3), 5, 5);

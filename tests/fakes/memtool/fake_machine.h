@@ -23,6 +23,11 @@ class FakeSystem : public SystemServices {
   }
   uint32_t platformId() override { return platform; }
   MemoryStatus memoryStatus() override { return memory; }
+  bool memoryStatusEx(MemoryStatus* out) override {
+    if (!hasEx) return false;
+    *out = memoryEx;
+    return true;
+  }
   std::string currentDirectory() override { return directory; }
   uint32_t tickCount() override { return ticks; }
 
@@ -33,7 +38,10 @@ class FakeSystem : public SystemServices {
 
   std::string existingClass, existingTitle;
   uint32_t platform = kPlatformWindows;
-  MemoryStatus memory;
+  MemoryStatus memory;  // what GlobalMemoryStatus reports
+  // What GlobalMemoryStatusEx reports, when the system has it.
+  bool hasEx = false;
+  MemoryStatus memoryEx;
   std::string directory = "C:\\Tools\\Memtidy";
   uint32_t ticks = 1000;
 };

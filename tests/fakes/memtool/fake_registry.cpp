@@ -13,7 +13,7 @@ std::string FakeRegistry::lower(const std::string& s) {
 
 bool FakeRegistry::createKey(RegRoot root, const std::string& path, RegKeyHandle* out) {
   *out = 0;
-  if (deniedRoots.count(root)) return false;
+  if (deniedRoots.count(root) || readOnlyRoots.count(root)) return false;
   KeyId id{root, lower(path)};
   keys_[id];
   *out = next_++;
@@ -24,13 +24,26 @@ bool FakeRegistry::createKey(RegRoot root, const std::string& path, RegKeyHandle
 bool FakeRegistry::openKey(RegRoot root, const std::string& path, RegKeyHandle* out) {
   *out = 0;
   KeyId id{root, lower(path)};
-  if (deniedRoots.count(root) || !keys_.count(id)) return false;
+  if (deniedRoots.count(root) || readOnlyRoots.count(root) || !keys_.count(id)) return false;
   *out = next_++;
   open_[*out] = id;
   return true;
 }
 
-void FakeRegistry::closeKey(RegKeyHandle key) { open_.erase(key); }
+bool FakeRegistry::openKeyToRead(RegRoot root, const std::string& path, RegKeyHandle* out) {
+  *out = 0;
+  KeyId id{root, lower(path)};
+  if (deniedRoots.count(root) || !keys_.count(id)) return false;
+  *out = next_++;
+  open_[*out] = id;
+  openToRead_.insert(*out);
+  return true;
+}
+
+void FakeRegistry::closeKey(RegKeyHandle key) {
+  open_.erase(key);
+  openToRead_.erase(key);
+}
 
 bool FakeRegistry::valueExists(RegKeyHandle key, const std::string& name) {
   auto k = open_.find(key);
@@ -52,7 +65,7 @@ bool FakeRegistry::queryValue(RegKeyHandle key, const std::string& name, uint32_
 bool FakeRegistry::setValue(RegKeyHandle key, const std::string& name, uint32_t type, const void* data,
                             std::size_t size) {
   auto k = open_.find(key);
-  if (k == open_.end() || failingWrites.count(name)) return false;
+  if (k == open_.end() || openToRead_.count(key) || failingWrites.count(name)) return false;
   const uint8_t* bytes = static_cast<const uint8_t*>(data);
   keys_[k->second][lower(name)] = Value{type, std::vector<uint8_t>(bytes, bytes + size)};
   writes.push_back(name);
@@ -61,7 +74,7 @@ bool FakeRegistry::setValue(RegKeyHandle key, const std::string& name, uint32_t 
 
 bool FakeRegistry::deleteValue(RegKeyHandle key, const std::string& name) {
   auto k = open_.find(key);
-  return k != open_.end() && keys_[k->second].erase(lower(name)) != 0;
+  return k != open_.end() && !openToRead_.count(key) && keys_[k->second].erase(lower(name)) != 0;
 }
 
 void FakeRegistry::setRaw(RegRoot root, const std::string& path, const std::string& name, uint32_t type,

@@ -20,6 +20,7 @@ class FakeRegistry : public Registry {
 
   bool createKey(RegRoot root, const std::string& path, RegKeyHandle* out) override;
   bool openKey(RegRoot root, const std::string& path, RegKeyHandle* out) override;
+  bool openKeyToRead(RegRoot root, const std::string& path, RegKeyHandle* out) override;
   void closeKey(RegKeyHandle key) override;
   bool valueExists(RegKeyHandle key, const std::string& name) override;
   bool queryValue(RegKeyHandle key, const std::string& name, uint32_t* type,
@@ -44,6 +45,9 @@ class FakeRegistry : public Registry {
   // Writes of these value names fail; keys under a denied root cannot be created or opened.
   std::set<std::string> failingWrites;
   std::set<RegRoot> deniedRoots;
+  // Keys under a read-only root open only to be read, as for a user without
+  // the right to change them: creating, opening to write and writing fail.
+  std::set<RegRoot> readOnlyRoots;
   int openKeys() const { return static_cast<int>(open_.size()); }
   // Every value written, as "name", in order.
   std::vector<std::string> writes;
@@ -53,6 +57,7 @@ class FakeRegistry : public Registry {
   static std::string lower(const std::string& s);
   std::map<KeyId, std::map<std::string, Value>> keys_;
   std::map<RegKeyHandle, KeyId> open_;
+  std::set<RegKeyHandle> openToRead_;
   RegKeyHandle next_ = 100;
 };
 

@@ -34,6 +34,16 @@ TEST(Description, EveryControlOfARowGivesTheRowsTexts) {
     EXPECT_EQ("Memtidy will recover and defragment your RAM if only the CPU", first(describeHover(overControl(c))));
 }
 
+TEST(Description, ASpinEditsArrowsExplainTheirEdit) {
+  for (Ctl edit : {Ctl::RxSpinEdit7, Ctl::RxSpinEdit1, Ctl::RxSpinEdit2, Ctl::RxSpinEdit3, Ctl::RxSpinEdit4,
+                   Ctl::RxSpinEdit5}) {
+    const Ctl arrows = controlOfWindowId(static_cast<int>(edit) + kSpinArrowsOffset);
+    EXPECT_EQ(edit, arrows);
+    EXPECT_EQ(first(describeHover(overControl(edit))), first(describeHover(overControl(arrows))));
+  }
+  EXPECT_EQ(Ctl::Label8, controlOfWindowId(static_cast<int>(Ctl::Label8))) << "other ids stand for themselves";
+}
+
 TEST(Description, TextsStandAsTheProgramWritesThem) {
   EXPECT_EQ("When enabled, Memtidy will show available RAM level in the tray ",
             first(describeHover(overControl(Ctl::CheckBox3))));

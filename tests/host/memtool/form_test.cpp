@@ -102,6 +102,35 @@ TEST(TrayIconState, OnlyChangesReachTheShellUnlessItRefused) {
   EXPECT_EQ(2u, log.size());
 }
 
+// GlobalMemoryStatus caps or wraps past 4 GB; on the NT family the 64-bit
+// call gives the true figure, up to the 16-bit figures' 65535 MB.
+TEST_F(MemtidyTest, LargeMachinesOnTheNtFamilyShowTrueFigures) {
+  const struct {
+    uint32_t platform;
+    bool hasEx;
+    uint64_t totalGB;
+    uint16_t totalMB, availMB;
+  } cases[] = {
+      {kPlatformNt, true, 6, 6144, 5120},       // 6 GB, 5 GB free
+      {kPlatformNt, true, 70, 65535, 65535},    // 70 GB: clamped, not wrapped
+      {kPlatformNt, false, 6, 4096, 4095},      // NT 4: the 32-bit call is all there is
+      {kPlatformWindows, true, 6, 4096, 4095},  // the 95/98 family keeps the 32-bit call
+  };
+  for (const auto& c : cases) {
+    system.platform = c.platform;
+    system.hasEx = c.hasEx;
+    system.memory.totalPhys = system.memory.availPhys = 0xFFFFFFFFu;  // what the 32-bit call caps at
+    system.memoryEx = system.memory;
+    system.memoryEx.totalPhys = c.totalGB << 30;
+    system.memoryEx.availPhys = (c.totalGB - 1) << 30;
+    TForm1& f = start();
+    EXPECT_EQ(c.totalMB, f.TotalRAM) << c.totalGB << " GB, Ex " << c.hasEx;
+    EXPECT_EQ(std::to_string(c.totalMB) + " MB", surface.text(Ctl::Label24));
+    tick(5000, 1);  // the 32-bit call now says 1 MB free
+    EXPECT_EQ(c.hasEx && c.platform == kPlatformNt ? c.availMB : 1, f.AvailRAM) << c.totalGB << " GB";
+  }
+}
+
 TEST_F(MemtidyTest, FiguresAreZeroWhenATotalIsZero) {
   system.memory.totalPageFile = 0;
   system.memory.availPageFile = 0;
@@ -132,6 +161,7 @@ TEST_F(MemtidyTest, SpinEditsShowWholeNumbersWithinTheirRange) {
   EXPECT_EQ("Free up 2.5 MB", f.PopMenuCaptions[0]);
   f.RxSpinEditStep(Ctl::RxSpinEdit2, 1);
   EXPECT_EQ("60", surface.text(Ctl::RxSpinEdit2));
+  EXPECT_FALSE(surface.enabled(Ctl::Button2)) << "an arrow at the limit changes nothing to apply";
   f.RxSpinEditStep(Ctl::RxSpinEdit2, -1);
   EXPECT_EQ("59", surface.text(Ctl::RxSpinEdit2));
   EXPECT_TRUE(surface.enabled(Ctl::Button2));
@@ -156,11 +186,15 @@ TEST_F(MemtidyTest, CancelReloadsButLoadingOnlyEverChecksTheBoxes) {
 
 TEST_F(MemtidyTest, WindowStatesTabsAndSystemCommands) {
   TForm1& f = start();
-  surface.tab = kTabAbout;
   f.ShowMainWindow();
+  surface.tab = kTabAbout;
+  f.PageControl1Change();
+  EXPECT_FALSE(surface.visible(Ctl::GroupBox5));
+  f.ShowMainWindow();  // the tray's open command, with About still selected
   EXPECT_TRUE(surface.shown);
   EXPECT_FALSE(f.Hidden);
   EXPECT_EQ(kTabMemtidy, surface.tab);
+  EXPECT_TRUE(surface.visible(Ctl::GroupBox5)) << "the first tab shows its description box";
 
   surface.tab = kTabAbout;
   f.PageControl1Change();
@@ -195,14 +229,26 @@ TEST_F(MemtidyTest, NtShowsItsCacheNotice) {
   EXPECT_EQ("kept", surface.text(Ctl::Label9));
 }
 
-TEST_F(MemtidyTest, TheSoundBoxEnablesItsFileControls) {
+// Every box enables Apply; only the sound box switches the file controls.
+TEST_F(MemtidyTest, TheCheckBoxHandlers) {
   TForm1& f = start();
-  EXPECT_FALSE(surface.enabled(Ctl::Edit1));
-  surface.at(Ctl::CheckBox1).checked = true;
-  f.CheckBox1Click();
-  EXPECT_TRUE(surface.enabled(Ctl::Edit1));
-  EXPECT_TRUE(surface.enabled(Ctl::SpeedButton1));
-  EXPECT_TRUE(surface.enabled(Ctl::Button2));
+  const struct {
+    Ctl box;
+    void (TForm1::*click)();
+  } boxes[] = {{Ctl::CheckBox1, &TForm1::CheckBox1Click},
+               {Ctl::CheckBox2, &TForm1::CheckBox2Click},
+               {Ctl::CheckBox3, &TForm1::CheckBox3Click}};
+  for (const auto& b : boxes) {
+    for (bool on : {true, false}) {
+      surface.setEnabled(Ctl::Button2, false);
+      surface.at(b.box).checked = on;
+      (f.*b.click)();
+      EXPECT_TRUE(surface.enabled(Ctl::Button2)) << int(b.box) << " " << on;
+      const bool sound = b.box == Ctl::CheckBox1 ? on : surface.checked(Ctl::CheckBox1);
+      EXPECT_EQ(sound, surface.enabled(Ctl::Edit1)) << int(b.box) << " " << on;
+      EXPECT_EQ(sound, surface.enabled(Ctl::SpeedButton1)) << int(b.box) << " " << on;
+    }
+  }
 }
 
 }  // namespace

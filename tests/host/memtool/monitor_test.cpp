@@ -1,6 +1,7 @@
 // The monitor tick as a state machine: the low-memory rule, the periodic
 // rule, the processor limit and the tick count's wrap.
 #include <algorithm>
+#include <cmath>
 
 #include "tests/host/memtool/memtidy_fixture.h"
 
@@ -81,7 +82,7 @@ TEST_F(MonitorTest, ProcessorReadings) {
 }
 
 TEST_F(MonitorTest, NtIgnoresTheProcessorStatistic) {
-  form->OSName = "WinNT";
+  form->OSName = OsFamily::WinNT;
   setCpu({99, 0, 0, 0});
   tick(10000, 3);
   EXPECT_EQ(0, form->monitor.CPUUsage);
@@ -125,6 +126,25 @@ TEST_F(MonitorTest, FreeTimeOfOneMinuteIsDueAfter60000msOnWholeTicks) {
   EXPECT_EQ(0u, form->monitor.PeriodTick) << "the recovery restarts the interval";
   tick(66000, 10);
   EXPECT_EQ(66000u, form->monitor.PeriodTick);
+}
+
+// Only an edited registry holds a FreeTime outside the spin edit's 1 to 60;
+// below 1 the periodic rule would recover on every tick.
+TEST_F(MonitorTest, AStoredFreeTimeOutsideItsRangeIsClampedOnLoad) {
+  const struct {
+    double stored, minutes;
+  } cases[] = {{0, 1}, {-5, 1}, {0.25, 1}, {std::nan(""), 1}, {1.5, 1.5}, {600, 60}};
+  for (const auto& c : cases) {
+    registry.setDouble(RegRoot::CurrentUser, kSettingsKey, "FreeTime", c.stored);
+    form->ReadData();
+    EXPECT_EQ(c.minutes, form->settings.FreeTime) << c.stored;
+    EXPECT_EQ(c.minutes * 60000, form->settings.FreeInterval) << c.stored;
+  }
+  registry.setDouble(RegRoot::CurrentUser, kSettingsKey, "FreeTime", 0);
+  form->ReadData();
+  log.clear();
+  for (uint32_t t = 10000; t < 20000; t += 1000) tick(t, 10);
+  EXPECT_EQ(0, recoveries()) << "no recovery every second";
 }
 
 TEST_F(MonitorTest, FreeValueZeroNeverRecoversButTheIntervalStillRestarts) {

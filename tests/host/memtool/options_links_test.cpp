@@ -8,26 +8,6 @@
 namespace mt {
 namespace {
 
-TEST(OptionsTab, SoundBoxSwitchesItsFileControlsAndEveryBoxEnablesApply) {
-  FakeControlSurface s;
-  s.setEnabled(Ctl::Button2, false);
-  s.at(Ctl::CheckBox1).checked = true;
-  EXPECT_TRUE(optionCheckBoxClicked(s, Ctl::CheckBox1));
-  EXPECT_TRUE(s.enabled(Ctl::Button2));
-  EXPECT_TRUE(s.enabled(Ctl::Edit1));
-  EXPECT_TRUE(s.enabled(Ctl::SpeedButton1));
-  s.at(Ctl::CheckBox1).checked = false;
-  optionCheckBoxClicked(s, Ctl::CheckBox1);
-  EXPECT_FALSE(s.enabled(Ctl::Edit1));
-  EXPECT_FALSE(s.enabled(Ctl::SpeedButton1));
-
-  s.setEnabled(Ctl::Button2, false);
-  EXPECT_TRUE(optionCheckBoxClicked(s, Ctl::CheckBox3));
-  EXPECT_TRUE(s.enabled(Ctl::Button2));
-  EXPECT_FALSE(s.enabled(Ctl::Edit1));  // untouched by the other boxes
-  EXPECT_FALSE(optionCheckBoxClicked(s, Ctl::Button1));
-}
-
 TEST(OptionsTab, CancelledChooserReappliesTheLastChoiceOnly) {
   FakeControlSurface s;
   FakeFileDialog dialog;

@@ -43,7 +43,7 @@ TEST_F(MemtidyTest, NtDefaultsAndDisabledControls) {
   system.platform = kPlatformNt;
   system.setMB(128, 60);
   TForm1& f = start();
-  EXPECT_EQ("WinNT", f.OSName);
+  EXPECT_EQ(OsFamily::WinNT, f.OSName);
   EXPECT_EQ(4, f.settings.MinimumFreeRAM);  // 128 div 32
   EXPECT_FALSE(surface.enabled(Ctl::RxSpinEdit7));
   EXPECT_FALSE(surface.enabled(Ctl::CPUFree));
@@ -127,17 +127,73 @@ TEST_F(MemtidyTest, AutoStartZeroWithoutARunKeyIsNoError) {
   EXPECT_FALSE(registry.keyExists(HKLM, kRunKey)) << "loading never creates the Run key";
 }
 
-TEST_F(MemtidyTest, AFailedRunEntryWriteIsReportedAndTheRestOfLoadingIsSkipped) {
-  registry.setDword(HKCU, kSettingsKey, "RAMIcon", 1);
-  registry.failingWrites = {"Memtidy"};
+// A user who may not change HKEY_LOCAL_MACHINE: every setting still loads,
+// Apply and Cancel still work, nothing stored is lost, and the failed Run
+// entry is reported once per operation.
+TEST_F(MemtidyTest, AUserWhoMayNotWriteTheRunEntryLosesNoSetting) {
+  registry.setDword(HKCU, kSettingsKey, "Target Fre RAM", 20);
+  registry.setDword(HKCU, kSettingsKey, "Minimum Free RAM", 10);
+  const char* doubles[] = {"FreeValue1", "FreeTime", "FreeCPU", "Menu1", "Menu2", "Menu3"};
+  const double values[] = {3, 9, 40, 12, 6, 3};
+  for (int i = 0; i < 6; ++i) registry.setDouble(HKCU, kSettingsKey, doubles[i], values[i]);
+  for (const char* name : {"RAMIcon", "PlaySound", "AutoStart"}) registry.setDword(HKCU, kSettingsKey, name, 1);
+  registry.setString(HKCU, kSettingsKey, "Music", "D:\\ding.wav");
+  registry.readOnlyRoots = {HKLM};
+  auto storedBytes = [&] {
+    std::vector<std::vector<uint8_t>> all;
+    for (const char* name : {"Target Fre RAM", "Minimum Free RAM", "FreeValue1", "FreeTime", "FreeCPU", "Menu1",
+                             "Menu2", "Menu3", "RAMIcon", "PlaySound", "Music", "AutoStart", "CurrentDir"})
+      all.push_back(registry.has(HKCU, kSettingsKey, name) ? registry.get(HKCU, kSettingsKey, name)->data
+                                                            : std::vector<uint8_t>{});
+    return all;
+  };
+
   TForm1& f = start();
   ASSERT_EQ(1u, surface.errors.size());
   EXPECT_EQ("Failed to set data for 'Memtidy'", surface.errors[0]);
-  EXPECT_FALSE(surface.checked(Ctl::CheckBox3)) << "loading stopped before the check boxes";
-  EXPECT_EQ(1, f.settings.RAMIcon) << "the settings themselves were read";
+  EXPECT_EQ(20, surface.position(Ctl::RxSlider1));
+  EXPECT_EQ(10, surface.position(Ctl::RxSlider2));
+  const Ctl spins[] = {Ctl::RxSpinEdit1, Ctl::RxSpinEdit2, Ctl::RxSpinEdit7,
+                       Ctl::RxSpinEdit3, Ctl::RxSpinEdit4, Ctl::RxSpinEdit5};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(std::to_string(int(values[i])), surface.text(spins[i])) << doubles[i];
+  EXPECT_TRUE(surface.checked(Ctl::CheckBox3));
+  EXPECT_TRUE(surface.checked(Ctl::CheckBox1));
+  EXPECT_EQ("D:\\ding.wav", surface.text(Ctl::Edit1));
+  EXPECT_FALSE(surface.checked(Ctl::CheckBox2)) << "no Run entry, and the box says so";
   EXPECT_TRUE(f.Hidden);
-  EXPECT_EQ(1000u, surface.timerMs);
   EXPECT_FALSE(surface.enabled(Ctl::Button2));
+
+  const auto before = storedBytes();
+  surface.setEnabled(Ctl::Button2, true);
+  EXPECT_FALSE(f.Guarded([&] { f.Button2Click(); }));
+  EXPECT_EQ(2u, surface.errors.size()) << "Apply reports the failed write once";
+  EXPECT_EQ(before, storedBytes()) << "Apply kept every stored value, AutoStart included";
+  EXPECT_FALSE(surface.enabled(Ctl::Button2));
+
+  f.ShowMainWindow();
+  f.Guarded([&] { f.Button3Click(); });
+  EXPECT_EQ(3u, surface.errors.size());
+  EXPECT_TRUE(f.Hidden) << "Cancel hides the window";
+  EXPECT_EQ(before, storedBytes());
+  EXPECT_EQ(0, registry.openKeys());
+
+  // The user's own click on the box decides again.
+  surface.at(Ctl::CheckBox2).checked = false;
+  f.CheckBox2Click();
+  f.Guarded([&] { f.Button2Click(); });
+  EXPECT_EQ(0u, registry.dword(HKCU, kSettingsKey, "AutoStart"));
+  EXPECT_EQ(3u, surface.errors.size()) << "a failed delete is no error";
+}
+
+TEST_F(MemtidyTest, ARunEntryThatCannotBeDeletedShowsAsOn) {
+  registry.setString(HKLM, kRunKey, "Memtidy", "\"C:\\Tools\\Memtidy\\Memtidy.exe\"");
+  registry.setDword(HKCU, kSettingsKey, "AutoStart", 0);
+  registry.readOnlyRoots = {HKLM};
+  start();
+  EXPECT_TRUE(surface.errors.empty());
+  EXPECT_TRUE(surface.checked(Ctl::CheckBox2)) << "Memtidy still starts with Windows";
+  form->Guarded([&] { form->Button2Click(); });
+  EXPECT_EQ(0u, registry.dword(HKCU, kSettingsKey, "AutoStart")) << "the stored wish is kept";
 }
 
 TEST_F(MemtidyTest, ApplyWritesEveryValueWithItsType) {
@@ -182,7 +238,7 @@ TEST_F(MemtidyTest, AFailedWriteStopsApplyAtThatValue) {
 }
 
 TEST_F(MemtidyTest, SettingsSurviveAStoreAndLoadRoundTrip) {
-  MemtidySettings s = defaultSettings(256, "Win9x", "C:\\M");
+  MemtidySettings s = defaultSettings(256, OsFamily::Win9x, "C:\\M");
   s.TargetFreeRAM = 65535;
   s.FreeValue1 = 2.5;
   s.Menu3 = 1e-3;
@@ -190,7 +246,7 @@ TEST_F(MemtidyTest, SettingsSurviveAStoreAndLoadRoundTrip) {
   s.AutoStart = 0;
   s.RAMIcon = 1;
   storeSettings(registry, s);
-  MemtidySettings back = loadSettings(registry, 256, "Win9x", "C:\\M");
+  MemtidySettings back = loadSettings(registry, 256, OsFamily::Win9x, "C:\\M");
   EXPECT_EQ(65535, back.TargetFreeRAM);
   EXPECT_EQ(2.5, back.FreeValue1);
   EXPECT_EQ(1e-3, back.Menu3);

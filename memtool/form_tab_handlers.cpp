@@ -1,5 +1,5 @@
-// Hook points of the main window for the disk cache tab, the description
-// panel, the links and the sound chooser.
+// The main window's Cache tab, description panel, links and sound chooser:
+// TForm1's handlers that hand over to the modules holding their logic.
 #include "memtool/description.h"
 #include "memtool/disk_cache.h"
 #include "memtool/form.h"
@@ -65,7 +65,7 @@ void TForm1::Button4Click() {
 void TForm1::ControlMouseMove(Ctl id, int x, int y) {
   HoverContext hover;
   hover.activeTab = surface_.selectedTab();
-  hover.nt = OSName == "WinNT";
+  hover.nt = OSName == OsFamily::WinNT;
   hover.x = x;
   hover.y = y;
   if (id == Ctl::PageControl1) {
