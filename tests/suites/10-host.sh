@@ -17,4 +17,11 @@ for t in "$BUILD"/host/bin/*_host_tests; do
   fi
   gtest_count "$log"
 done
+# Twenty more orders in a row, so an order dependency shows within one run.
+if TRAY_GTEST_SEED=$(( seed % 99979 + 1 )) "$REPO/tools/shuffle-seeds.sh" 20 >"$BUILD/test-logs/shuffle-seeds-suite.log" 2>&1; then
+  SUITE_PASSED=$((SUITE_PASSED + 1))
+else
+  SUITE_FAILED=$((SUITE_FAILED + 1))
+  tail -n 15 "$BUILD/test-logs/shuffle-seeds-suite.log"
+fi
 suite_end host
