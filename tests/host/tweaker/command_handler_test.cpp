@@ -2,7 +2,6 @@
 // and reset, and what is left alone when the user declines.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -24,27 +23,6 @@ namespace {
 constexpr char kCard[] = "Software\\Tessaly\\Vidarix\\Savage4-5333";
 constexpr char kSettings[] = "Display\\Settings";
 constexpr char kMiniGL[] = "Software\\S3\\S3GL";
-
-struct Box {
-  std::string text;
-  std::string caption;
-  uint32_t style;
-  int timeout;
-};
-
-class ScriptedBoxes : public MessageBoxPresenter {
- public:
-  std::deque<int> answers;
-  std::vector<Box> shown;
-  int show(WindowHandle, const std::string& text, const std::string& caption, uint32_t style,
-           int timeoutSeconds) override {
-    shown.push_back({text, caption, style, timeoutSeconds});
-    if (answers.empty()) return kIdOk;
-    const int a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
 
 class RecordingHost : public CommandHost {
  public:
@@ -73,7 +51,7 @@ class RecordingHost : public CommandHost {
 class Commands : public ::testing::Test {
  protected:
   FakePlatform fp;
-  ScriptedBoxes boxes;
+  ScriptedMessageBoxes boxes;
   Program program{fp.services(), boxes};
   RecordingHost host;
 
@@ -82,7 +60,8 @@ class Commands : public ::testing::Test {
     AdapterIdentity& id = program.identity;
     id.deviceId = 0x8A22;
     id.chipName = "Savage4";
-    id.capabilities = 0x1 | 0x2 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000 | 0x8000;
+    id.capabilities = kCapMclk | kCapEclk | kCapBlockWrite | kCapCommandDma | kCapAgp | kCapWriteCombining |
+                      kCapZBuffer | kCapFastZClear | kCapAgpSideband | kCapAgp4x;
     id.cardKeyPath = kCard;
     DriverOptions d;
     d.WV = 1;

@@ -107,7 +107,8 @@ TEST(IdentifySavage3D, NoSidebandNo4xAndMiniGlFromNewDrivers) {
   b.chip.crtc[0x68] = 0x80;
   b.driverVersion("S3GICD.DLL", "6.13.25");
   b.identify();
-  EXPECT_EQ(b.id.capabilities, 0x30030211u | 0x6100 | kCapMiniGl);
+  EXPECT_EQ(b.id.capabilities, kCapMclk | kCapOutputs | kCapWriteCombining | kCapGamma | kCapTopScanLine | kCapTvRca |
+                                   kCapTvSVideo | kCapAgp | kCapAgpExtra1 | kCapAgpExtra2 | kCapMiniGl);
   EXPECT_EQ(b.id.chipName, "Savage3D");
   EXPECT_EQ(b.id.memoryType, kMemorySgram);
   EXPECT_FLOAT_EQ(b.id.mclkLimit, 145.0f);
@@ -211,7 +212,9 @@ TEST(IdentifySavage2000, LayoutAndVidTexName) {
   b.identify();
   EXPECT_EQ(b.id.memoryType, kMemorySdram);
   EXPECT_EQ(b.id.subsystemVendorId, 0x5333);
-  EXPECT_EQ(b.id.capabilities, 0x303BF193u);
+  EXPECT_EQ(b.id.capabilities, kCapMclk | kCapEclk | kCapOutputs | kCapCommandDma | kCapAgp | kCapAgpSideband |
+                                   kCapAgpExtra1 | kCapAgpExtra2 | kCapAgp4x | kCapGamma | kCapTopScanLine |
+                                   kCapOpenGl | kCapHwTnl | kCapForceWBuffer | kCapTvRca | kCapTvSVideo);
   EXPECT_EQ(b.id.mclkPll.pllIndex, 0x35);
   EXPECT_EQ(b.id.mclkPll.loadWord(), 0x0237);
   EXPECT_EQ(b.id.mclkPll.postDividerFlagRegister, 0x38);

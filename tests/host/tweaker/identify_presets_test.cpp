@@ -21,18 +21,37 @@ struct PresetExpect {
 };
 
 const PresetExpect kPresets[] = {
-    {"Savage4", 0x8A22, "Savage4 GT/Pro", 0x30030CD3 | 0xF100 | kCapMiniGl, kMemorySgram, 0x5333, 0x8A22, 143.1818f,
-     116.9318f},
-    {"Savage3D", 0x8A20, "Savage3D", 0x30030211 | 0x6100, kMemorySgram, 0x5333, 0x8A20, 143.1818f, 0},
-    {"Savage4LT", 0x8A22, "Savage4 LT", 0x30030C93 | kCapMiniGl, kMemorySdram, 0x5333, 0x8A23, 100.2273f, 116.9318f},
-    {"SavageMX-Toshiba", 0x8C11, "Savage/MX", 0x00010031 | 0x6100 | kCapMiniGl, kMemorySdram, 0x1179, 0x0001,
-     100.2273f, 0},
-    {"SavageMX", 0x8C10, "Savage/MX (MV)", 0x00010031 | 0x6100 | kCapAgpSideband | kCapMiniGl, kMemorySgram, 0x5333,
-     0x8C10, 100.2273f, 0},
-    {"SavageIX-IBM", 0x8C12, "Savage/IX (MV)", 0x00010031 | 0x6100 | kCapMiniGl, kMemorySdram, 0x1014, 0x017F,
-     100.2273f, 0},
-    {"Savage2000", 0x9102, "Savage 2000", 0x303BF193, kMemorySdram, 0x5333, 0x9102, 166.0909f, 143.1818f},
-    {"SavageNB", 0x8A25, "SavageNB", 0x30030C93 | 0xF100, kMemorySdram, 0x5333, 0x8A25, 143.1818f, 116.9318f},
+    {"Savage4", 0x8A22, "Savage4 GT/Pro",
+     kCapMclk | kCapEclk | kCapOutputs | kCapBlockWrite | kCapCommandDma | kCapZBuffer | kCapFastZClear | kCapGamma |
+         kCapTopScanLine | kCapTvRca | kCapTvSVideo | kCapAgp | kCapAgpSideband | kCapAgpExtra1 | kCapAgpExtra2 |
+         kCapAgp4x | kCapMiniGl,
+     kMemorySgram, 0x5333, 0x8A22, 143.1818f, 116.9318f},
+    {"Savage3D", 0x8A20, "Savage3D",
+     kCapMclk | kCapOutputs | kCapWriteCombining | kCapGamma | kCapTopScanLine | kCapTvRca | kCapTvSVideo | kCapAgp |
+         kCapAgpExtra1 | kCapAgpExtra2,
+     kMemorySgram, 0x5333, 0x8A20, 143.1818f, 0},
+    {"Savage4LT", 0x8A22, "Savage4 LT",
+     kCapMclk | kCapEclk | kCapOutputs | kCapCommandDma | kCapZBuffer | kCapFastZClear | kCapGamma | kCapTopScanLine |
+         kCapTvRca | kCapTvSVideo | kCapMiniGl,
+     kMemorySdram, 0x5333, 0x8A23, 100.2273f, 116.9318f},
+    {"SavageMX-Toshiba", 0x8C11, "Savage/MX",
+     kCapMclk | kCapOutputs | kCapTwoDisplays | kCapGamma | kCapAgp | kCapAgpExtra1 | kCapAgpExtra2 | kCapMiniGl,
+     kMemorySdram, 0x1179, 0x0001, 100.2273f, 0},
+    {"SavageMX", 0x8C10, "Savage/MX (MV)",
+     kCapMclk | kCapOutputs | kCapTwoDisplays | kCapGamma | kCapAgp | kCapAgpExtra1 | kCapAgpExtra2 | kCapAgpSideband |
+         kCapMiniGl,
+     kMemorySgram, 0x5333, 0x8C10, 100.2273f, 0},
+    {"SavageIX-IBM", 0x8C12, "Savage/IX (MV)",
+     kCapMclk | kCapOutputs | kCapTwoDisplays | kCapGamma | kCapAgp | kCapAgpExtra1 | kCapAgpExtra2 | kCapMiniGl,
+     kMemorySdram, 0x1014, 0x017F, 100.2273f, 0},
+    {"Savage2000", 0x9102, "Savage 2000",
+     kCapMclk | kCapEclk | kCapOutputs | kCapCommandDma | kCapAgp | kCapAgpSideband | kCapAgpExtra1 | kCapAgpExtra2 |
+         kCapAgp4x | kCapGamma | kCapTopScanLine | kCapOpenGl | kCapHwTnl | kCapForceWBuffer | kCapTvRca | kCapTvSVideo,
+     kMemorySdram, 0x5333, 0x9102, 166.0909f, 143.1818f},
+    {"SavageNB", 0x8A25, "SavageNB",
+     kCapMclk | kCapEclk | kCapOutputs | kCapCommandDma | kCapZBuffer | kCapFastZClear | kCapGamma | kCapTopScanLine |
+         kCapTvRca | kCapTvSVideo | kCapAgp | kCapAgpSideband | kCapAgpExtra1 | kCapAgpExtra2 | kCapAgp4x,
+     kMemorySdram, 0x5333, 0x8A25, 143.1818f, 116.9318f},
     {"Unknown", 0x8811, "???", 0, kMemoryUnknown, 0x5333, 0x8811, 0, 0},
 };
 

@@ -12,8 +12,9 @@
 namespace vdx {
 namespace {
 
-constexpr uint32_t kSavage4Agp = 0x1 | 0x2 | 0x10 | 0x40 | 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000 |
-                                 0x10000 | 0x20000 | 0x40000;
+constexpr uint32_t kSavage4Agp = kCapMclk | kCapEclk | kCapOutputs | kCapBlockWrite | kCapCommandDma | kCapAgp |
+                                 kCapWriteCombining | kCapZBuffer | kCapFastZClear | kCapAgpSideband | kCapGamma |
+                                 kCapTopScanLine | kCapMiniGl;
 
 TrayMenuInputs inputs(uint32_t caps, uint32_t deviceId = 0x8A22, bool advanced = true) {
   TrayMenuInputs in;
@@ -94,7 +95,7 @@ TEST(MenuTables, BothMenusHoldTheirItemsInOrder) {
 }
 
 TEST(TrayMenu, SavageMxWithoutSidebandLacksTheSidebandItem) {
-  TrayMenu m = build(inputs((kSavage4Agp & ~0x1000u) | 0x8000, 0x8C12));
+  TrayMenu m = build(inputs((kSavage4Agp & ~kCapAgpSideband) | kCapAgp4x, 0x8C12));
   EXPECT_EQ(findMenuItem(m.popup, IDM_AGP_SIDEBAND), nullptr);
   EXPECT_NE(findMenuItem(m.popup, IDM_AGP_4X), nullptr);
 }
@@ -109,7 +110,7 @@ TEST(TrayMenu, Savage3DOnAgpKeepsTheAgpMenuWithoutSidebandAnd4X) {
 }
 
 TEST(TrayMenu, PciSavage4TexturesStartWithAutoMipmap) {
-  TrayMenu m = build(inputs(kSavage4Agp & ~0x100u));
+  TrayMenu m = build(inputs(kSavage4Agp & ~kCapAgp));
   const MenuNode* textures = popupNamed(m.popup, "Textures");
   ASSERT_NE(textures, nullptr);
   EXPECT_EQ(texts(*textures),
@@ -133,12 +134,12 @@ TEST(TrayMenu, OpenGlAndMiniGlFollowCapabilitiesAndThePerfIcdPreference) {
   EXPECT_EQ(texts(*gl)[0], "Fog Table");
 
   // With the auto Z-clear bit only the T&L submenu goes.
-  in.capabilities |= 0x800000;
+  in.capabilities |= kCapAutoZClear;
   m = build(in);
   EXPECT_EQ(texts(*popupNamed(m.popup, "OpenGL"))[0], "Auto Z-Clear");
 
   // Basic menu: OpenGL at position 2, MiniGL at 1.
-  in = inputs(kSavage4Agp | 0x80000, 0x8A22, false);
+  in = inputs(kSavage4Agp | kCapOpenGl, 0x8A22, false);
   m = build(in);
   EXPECT_EQ(texts(m.popup)[0], "Textures");
   EXPECT_EQ(texts(m.popup)[1], "MiniGL");
@@ -146,7 +147,7 @@ TEST(TrayMenu, OpenGlAndMiniGlFollowCapabilitiesAndThePerfIcdPreference) {
 }
 
 TEST(TrayMenu, CommandDmaNeedsItsCapability) {
-  TrayMenu m = build(inputs(kSavage4Agp & ~0x80u));
+  TrayMenu m = build(inputs(kSavage4Agp & ~kCapCommandDma));
   EXPECT_EQ(texts(*popupNamed(m.popup, "Misc"))[1], "-");
   EXPECT_EQ(findMenuItem(m.popup, IDM_COMMAND_DMA_BASE + 2), nullptr);
 }
@@ -174,7 +175,7 @@ TEST(TrayMenu, AgpSizesOutsideTheCommandRangeAreNotOffered) {
 }
 
 TEST(TrayMenu, RadioMarksFollowTheOptions) {
-  TrayMenuInputs in = inputs(kSavage4Agp | 0x80000 | 0x100000 | 0x800000 | 0x8000);
+  TrayMenuInputs in = inputs(kSavage4Agp | kCapOpenGl | kCapHwTnl | kCapAutoZClear | kCapAgp4x);
   in.options.AGPSize = 30;  // not in the list: "Custom"
   in.options.DB = 0.25f;  // no such item: "0.0"
   in.options.VO = 1;

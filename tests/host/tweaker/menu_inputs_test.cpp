@@ -29,7 +29,7 @@ class MenuInputs : public ::testing::Test {
     AdapterIdentity& id = program.identity;
     id.deviceId = 0x8A22;
     id.chipName = "Savage4 GT/Pro";
-    id.capabilities = 0x1 | 0x2 | 0x80 | 0x100 | 0x1000 | 0x40000;
+    id.capabilities = kCapMclk | kCapEclk | kCapCommandDma | kCapAgp | kCapAgpSideband | kCapMiniGl;
     id.cardKeyPath = "Software\\Tessaly\\Vidarix\\card";
     DriverOptions d;
     d.WV = 1;
