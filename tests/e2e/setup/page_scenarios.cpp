@@ -3,6 +3,7 @@
 // scenarios (name order) on the machine those left: settings, no programs.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include "tests/e2e/common/driver.h"
@@ -22,6 +23,21 @@ bool keyExists(HKEY root, const char* path) {
 // Enter on the wizard presses its default button (Next, Install, Close).
 void enter(HWND w) { e2e::keys(w, {VK_RETURN}, 200); }
 
+BOOL CALLBACK findTree(HWND w, LPARAM lp) {
+  char cls[32] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (std::strcmp(cls, "SysTreeView32") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(lp) = w;
+  return FALSE;
+}
+
+// The components list: Space switches the selected item, arrows move.
+HWND componentTree(HWND wizard) {
+  HWND tree = nullptr;
+  EnumChildWindows(wizard, findTree, reinterpret_cast<LPARAM>(&tree));
+  return tree;
+}
+
 }  // namespace
 
 E2E_SCENARIO(e_setup_pages_by_keys) {
@@ -34,6 +50,19 @@ E2E_SCENARIO(e_setup_pages_by_keys) {
   e2e::check(waitPage(wizard, "Choose Components", 5000), "first page: the components", pageText(wizard));
   e2e::check(pageText(wizard).find("Memtidy") != std::string::npos, "the page lists Memtidy", pageText(wizard));
   e2e::screenshot("setup-1-components");
+  // With both programs switched off the wizard refuses to go on.
+  HWND tree = componentTree(wizard);
+  e2e::check(tree != nullptr, "the components list is there");
+  e2e::keys(tree, {VK_HOME, VK_SPACE, VK_DOWN, VK_SPACE}, 150);
+  enter(wizard);
+  HWND box = waitMessageBox("Vidarix and Memtidy Setup", wizard, 5000);
+  e2e::check(box != nullptr && pageText(box).find("at least one") != std::string::npos,
+             "nothing chosen: it asks for at least one program", box ? pageText(box) : "");
+  e2e::screenshot("setup-1a-nothing-chosen");
+  if (box) enter(box);
+  e2e::check(!box || e2e::waitGone(box, 5000), "the notice closes");
+  e2e::check(pageText(wizard).find("Choose Components") != std::string::npos, "the components page stays");
+  e2e::keys(tree, {VK_SPACE, VK_UP, VK_SPACE}, 150);
   enter(wizard);
   e2e::check(waitPage(wizard, "Choose Install Location", 5000), "then the folder", pageText(wizard));
   e2e::check(pageText(wizard).find(installDir()) != std::string::npos, "proposed folder: Program Files\\Tessaly",
@@ -47,7 +76,7 @@ E2E_SCENARIO(e_setup_pages_by_keys) {
   e2e::check(e2e::waitExit(p, 10000, &code), "Close ends the setup program");
   e2e::checkEq(0, static_cast<long long>(code), "exit code 0");
   e2e::check(fileExists(installDir() + "\\Memtidy.exe") && fileExists(installDir() + "\\Vidarix.exe"),
-             "both programs are installed by default");
+             "both programs are installed");
   e2e::check(!FindWindowA("TForm1", "Memtidy Manager"), "no program was started unasked");
 }
 
