@@ -26,7 +26,8 @@ if [ -f "$release/Readme.txt" ] && ! grep -q $'[^\r]$' "$release/Readme.txt"; th
 
 setup_exe="$BUILD/win64/setup/Vidarix-Memtidy-$version-setup-amd64.exe"
 driver="$BUILD/win64/bin/setup_e2e.exe"
-if [ ! -f "$setup_exe" ] || [ ! -f "$driver" ]; then
+vidarix="$BUILD/win64/bin/Vidarix-sim.exe"
+if [ ! -f "$setup_exe" ] || [ ! -f "$driver" ] || [ ! -f "$vidarix" ]; then
   fail "no 64-bit test setup or driver (tools/build.sh win64)"
   suite_end setup; exit
 fi
@@ -41,6 +42,8 @@ rm -rf "$TRAY_WINEPREFIX" "$TRAY_WINE_LOG"
 mkdir -p "$TRAY_WINE_LOG"
 wine_up
 timeout 30 "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >>"$TRAY_WINE_LOG/reg.log" 2>&1
-run_e2e "$driver" --setup="$(winepath_of "$setup_exe")" --version="$version"
+# A Savage card for the simulated Vidarix, which the uninstall must end.
+"$REPO/tools/wine/provision-vidarix.sh" >"$TRAY_WINE_LOG/provision.log" 2>&1
+run_e2e "$driver" --setup="$(winepath_of "$setup_exe")" --version="$version" --vidarix="$(winepath_of "$vidarix")"
 wine_down
 suite_end setup

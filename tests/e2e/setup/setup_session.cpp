@@ -90,62 +90,6 @@ bool waitProcessEnds(DWORD pid, int timeoutMs) {
   return ended;
 }
 
-// ---- the stand-in Vidarix ----------------------------------------------------
-
-constexpr UINT kVidarixExit = 30007;
-
-LRESULT CALLBACK VidarixStandIn::proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<VidarixStandIn*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-  if (msg == WM_COMMAND && LOWORD(wp) == kVidarixExit && self) {
-    self->exitReceived_ = true;
-    DestroyWindow(w);
-    return 0;
-  }
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(w, msg, wp, lp);
-}
-
-DWORD WINAPI VidarixStandIn::thread(void* arg) {
-  auto* self = static_cast<VidarixStandIn*>(arg);
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "VidarixCls";
-  RegisterClassA(&wc);
-  HWND w = CreateWindowExA(0, "VidarixCls", "Vidarix", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, wc.hInstance, nullptr);
-  if (w) SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  self->window_ = w;
-  SetEvent(self->ready_);
-  MSG m;
-  while (w && GetMessageA(&m, nullptr, 0, 0) > 0) {
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-  return 0;
-}
-
-bool VidarixStandIn::start() {
-  ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  thread_ = CreateThread(nullptr, 0, thread, this, 0, nullptr);
-  WaitForSingleObject(ready_, 5000);
-  return window_ != nullptr;
-}
-
-bool VidarixStandIn::gone() const { return !window_ || !IsWindow(window_); }
-
-VidarixStandIn::~VidarixStandIn() {
-  if (window_ && IsWindow(window_)) PostMessageA(window_, WM_CLOSE, 0, 0);
-  if (thread_) {
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
-  }
-  if (ready_) CloseHandle(ready_);
-}
-
 // ---- the wizard ----------------------------------------------------------------
 
 namespace {

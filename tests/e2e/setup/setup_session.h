@@ -1,5 +1,5 @@
 // What the setup scenarios share: where the setup program puts things, how
-// to run it and its uninstaller, and a stand-in for a running Vidarix.
+// to run it and its uninstaller, and how to find its wizard pages.
 #pragma once
 #include <windows.h>
 
@@ -16,7 +16,8 @@ constexpr char kMemtidyKey[] = "Software\\Memtidy";
 constexpr char kVidarixKey[] = "Software\\Tessaly\\Vidarix";
 constexpr char kMakerKey[] = "Software\\Tessaly";
 
-// --setup=<Windows path of the setup program>, --version=<release version>.
+// --setup=<Windows path of the setup program>, --version=<release version>,
+// --vidarix=<Windows path of a Vidarix that runs here (the simulated one)>.
 std::string setupPath();
 std::string expectedVersion();
 // The program folder (Program Files\Tessaly) and the Start menu folder.
@@ -38,25 +39,6 @@ HWND startMemtidyFromShortcut();
 bool memtidyTrayIconPresent();
 // Waits until the process has ended.
 bool waitProcessEnds(DWORD pid, int timeoutMs);
-
-// A window of Vidarix's class on a thread of this driver, standing in for a
-// running Vidarix (the real one needs an S3 adapter). It records the commands
-// it receives and ends, as Vidarix does, on its Exit command.
-class VidarixStandIn {
- public:
-  bool start();
-  ~VidarixStandIn();
-  bool receivedExit() const { return exitReceived_; }
-  bool gone() const;
-
- private:
-  static DWORD WINAPI thread(void* self);
-  static LRESULT CALLBACK proc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
-  HANDLE thread_ = nullptr;
-  HANDLE ready_ = nullptr;
-  volatile HWND window_ = nullptr;
-  volatile bool exitReceived_ = false;
-};
 
 // The setup wizard's own window (the main dialog, not a message box).
 HWND waitWizard(const char* title, int timeoutMs);

@@ -96,15 +96,19 @@ E2E_SCENARIO(d_silent_uninstall_ends_both_and_leaves_only_the_settings) {
   DWORD pid = 0;
   if (form) GetWindowThreadProcessId(form, &pid);
   e2e::check(form != nullptr, "Memtidy runs before the uninstall");
-  VidarixStandIn vidarix;
-  e2e::check(vidarix.start(), "a Vidarix window is up");
+  // The simulated Vidarix answers its window and commands as the real one does.
+  e2e::Process vidarix = e2e::launch(e2e::option("vidarix"));
+  e2e::check(e2e::waitWindow("VidarixCls", nullptr, 15000) != nullptr, "Vidarix runs before the uninstall");
   // Vidarix's Options dialog writes this when the user asks for autostart.
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kRunKey, "Vidarix", installDir() + "\\Vidarix.exe");
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kMiniGlKey, "Sentinel", "driver's");
   e2e::regWriteString(HKEY_CURRENT_CONFIG, kDriverSettingsKey, "Sentinel", "driver's");
 
   e2e::check(runUninstallSilently(), "the uninstaller removes its Add/Remove entry");
-  e2e::check(vidarix.receivedExit() && vidarix.gone(), "Vidarix was sent its Exit command");
+  DWORD code = 0xDEADBEEF;
+  e2e::check(e2e::waitExit(vidarix, 5000, &code) && code == 0, "Vidarix has left through its Exit command",
+             "exit code " + std::to_string(code));
+  if (vidarix.handle) e2e::kill(vidarix);
   e2e::check(!pid || waitProcessEnds(pid, 5000), "Memtidy has ended");
   e2e::check(!memtidyTrayIconPresent(), "no Memtidy icon is left in the tray");
   for (const char* f : kProgramFiles)
