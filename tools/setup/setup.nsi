@@ -146,13 +146,14 @@ FunctionEnd
 
 Section "Uninstall"
   Call un.EndRunningCopies
-  Delete "$INSTDIR\Vidarix.exe"
-  Delete "$INSTDIR\Memtidy.exe"
+  ; A copy that would not end keeps its file until Windows restarts.
+  Delete /REBOOTOK "$INSTDIR\Vidarix.exe"
+  Delete /REBOOTOK "$INSTDIR\Memtidy.exe"
   Delete "$INSTDIR\confirmation.wav"
   Delete "$INSTDIR\Readme.txt"
   Delete "$INSTDIR\uninstall.exe"
   ; Files of the user's own in the folder keep it.
-  RMDir "$INSTDIR"
+  RMDir /REBOOTOK "$INSTDIR"
   Delete "${STARTMENU}\Vidarix.lnk"
   Delete "${STARTMENU}\Memtidy.lnk"
   Delete "${STARTMENU}\Readme.lnk"
@@ -166,4 +167,6 @@ Section "Uninstall"
     Call un.RemoveSettings
   keep:
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  IfRebootFlag 0 +2
+    MessageBox MB_OK|MB_ICONINFORMATION "A program that was still running is removed when Windows restarts." /SD IDOK
 SectionEnd
