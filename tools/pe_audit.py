@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Audits a shipping (win32) program for Windows 95/98: PE32 on i386, GUI
-subsystem, OS and subsystem version 4.0, DllCharacteristics 0, and imports
+subsystem, OS and subsystem version 4.0, DllCharacteristics 0 (or the value a
+reviewed exception names for that file), and imports
 only by name from system DLLs whose Windows 98 SE export lists hold the name
 and whose behavioural deny list does not (unless a reviewed exception says
 why the program copes with the call failing there).
@@ -9,6 +10,7 @@ usage: pe_audit.py EXE [EXE...]   (export lists from tools/data/win98se,
                                    or the folder TRAY_WIN98_DATA names)
 Prints what it checked for each EXE; a missing EXE is a failure. Exits 1 if
 any EXE fails."""
+import fnmatch
 import json
 import os
 import struct
@@ -35,11 +37,26 @@ def load_lists():
             if not line or line.startswith("#"):
                 continue
             head, _, reason = line.partition("#")
-            dll, name = head.split()
             if not reason.strip():
                 raise SystemExit(f"exception without a reason: {line}")
+            words = head.split()
+            if words[0] == "dllcharacteristics":
+                # dllcharacteristics FILE-PATTERN VALUE: that value, and only it, is allowed.
+                _, pattern, value = words
+                excepted[("dllcharacteristics", pattern.lower())] = (int(value, 16), reason.strip())
+                continue
+            dll, name = words
             excepted[(dll.lower(), name)] = reason.strip()
     return allow, deny, excepted
+
+
+def allowed_dllchar(path, excepted):
+    """The DllCharacteristics a reviewed exception allows for this file, else 0."""
+    base = os.path.basename(path).lower()
+    for (kind, pattern), value in excepted.items():
+        if kind == "dllcharacteristics" and fnmatch.fnmatch(base, pattern):
+            return value
+    return 0, None
 
 
 def cstr(data, off):
@@ -72,8 +89,11 @@ def audit(path, allow, deny, excepted):
         raise Breach(f"subsystem version {sub_ver[0]}.{sub_ver[1]}, not 4.0")
     if subsystem != 2:
         raise Breach(f"subsystem {subsystem}, not GUI (2)")
-    if dllchar != 0:
-        raise Breach(f"DllCharacteristics 0x{dllchar:x}, not 0")
+    allowed, why = allowed_dllchar(path, excepted)
+    if dllchar != allowed:
+        raise Breach(f"DllCharacteristics 0x{dllchar:x}, not 0x{allowed:x}")
+    if why:
+        print(f"    excepted DllCharacteristics 0x{allowed:x}: {why}")
 
     sections = []
     sect = opt + optsize

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The shipping win32 programs must exist and load on Windows 95/98.
+# The shipping win32 programs, the setup program and the uninstaller it
+# writes must exist and load on Windows 95/98.
 . "$(dirname "$0")/lib.sh"
 mkdir -p "$BUILD/test-logs"
 log="$BUILD/test-logs/pe-audit.log"
@@ -12,6 +13,9 @@ for exe in "$BUILD"/win32/bin/*.exe; do
   [ -f "$exe" ] || continue
   case " $expected " in *" $(basename "$exe") "*) ;; *) exes="$exes $exe" ;; esac
 done
+# The setup program carries the release version in its name.
+setup=$(ls "$BUILD"/win32/release/*-setup.exe 2>/dev/null | head -n 1)
+exes="$exes ${setup:-$BUILD/win32/release/Vidarix-Memtidy-setup.exe} $BUILD/win32/setup/uninstall.exe"
 python3 "$REPO/tools/pe_audit.py" $exes >"$log" 2>&1
 cat "$log"
 plain_count "$log"

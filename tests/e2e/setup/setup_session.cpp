@@ -1,0 +1,166 @@
+#include "tests/e2e/setup/setup_session.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace setup {
+
+std::string setupPath() { return e2e::option("setup"); }
+std::string expectedVersion() { return e2e::option("version"); }
+
+std::string installDir() {
+  char buf[MAX_PATH] = {};
+  ExpandEnvironmentStringsA("%ProgramFiles%\\Tessaly", buf, sizeof buf);
+  return buf;
+}
+
+std::string startMenuDir() {
+  char buf[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, 0, buf);
+  return std::string(buf) + "\\" + kProduct;
+}
+
+std::string schemeFile() {
+  char buf[MAX_PATH] = {};
+  GetSystemDirectoryA(buf, sizeof buf);
+  return std::string(buf) + "\\Vidarix.dat";
+}
+
+bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+DWORD runSetup(const std::string& args) {
+  e2e::Process p = e2e::launch(setupPath(), args);
+  DWORD code = 0xDEADBEEF;
+  if (!e2e::waitExit(p, 60000, &code)) {
+    std::printf("  the setup program did not end\n");
+    e2e::kill(p);
+  }
+  return code;
+}
+
+bool runUninstallSilently() {
+  e2e::Process p = e2e::launch(installDir() + "\\uninstall.exe", "/S");
+  e2e::waitExit(p, 30000);
+  for (int i = 0; i < 300; ++i) {
+    if (!e2e::regExists(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString")) {
+      e2e::pause(500);  // the copy removes its last files after the key
+      return true;
+    }
+    e2e::pause(100);
+  }
+  return false;
+}
+
+HWND startMemtidyFromShortcut() {
+  std::string link = startMenuDir() + "\\Memtidy.lnk";
+  SHELLEXECUTEINFOA sei = {};
+  sei.cbSize = sizeof sei;
+  sei.lpVerb = "open";
+  sei.lpFile = link.c_str();
+  sei.nShow = SW_SHOWNORMAL;
+  if (!ShellExecuteExA(&sei)) {
+    std::printf("  cannot open %s (error %lu)\n", link.c_str(), GetLastError());
+    return nullptr;
+  }
+  HWND form = e2e::waitWindow("TForm1", "Memtidy Manager", 15000);
+  if (!form) return nullptr;
+  for (int i = 0; i < 50 && !memtidyTrayIconPresent(); ++i) e2e::pause(100);
+  return memtidyTrayIconPresent() ? form : nullptr;
+}
+
+bool memtidyTrayIconPresent() {
+  HWND tray = FindWindowA("TkbTrayIconWindow", nullptr);
+  if (!tray) return false;
+  NOTIFYICONDATAA nid;
+  std::memset(&nid, 0, sizeof nid);
+  nid.cbSize = sizeof nid;
+  nid.hWnd = tray;
+  nid.uID = 0;
+  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+}
+
+bool waitProcessEnds(DWORD pid, int timeoutMs) {
+  HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+  if (!h) return true;  // already gone
+  bool ended = WaitForSingleObject(h, timeoutMs) == WAIT_OBJECT_0;
+  CloseHandle(h);
+  return ended;
+}
+
+// ---- the wizard ----------------------------------------------------------------
+
+namespace {
+struct Search {
+  const char* title;
+  HWND exclude;
+  HWND found;
+};
+
+BOOL CALLBACK findDialog(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  char cls[64] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  // NSIS captions end with a space.
+  std::string title = e2e::text(w);
+  while (!title.empty() && title.back() == ' ') title.pop_back();
+  if (w != s->exclude && IsWindowVisible(w) && std::strcmp(cls, "#32770") == 0 && title == s->title) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK listWindow(HWND w, LPARAM) {
+  if (!IsWindowVisible(w)) return TRUE;
+  char cls[64] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  std::printf("    visible: class \"%s\", title \"%s\"\n", cls, e2e::text(w).c_str());
+  return TRUE;
+}
+
+HWND waitDialogTitled(const char* title, HWND exclude, int timeoutMs) {
+  DWORD end = GetTickCount() + timeoutMs;
+  for (;;) {
+    Search s{title, exclude, nullptr};
+    EnumWindows(findDialog, reinterpret_cast<LPARAM>(&s));
+    if (s.found) return s.found;
+    if ((LONG)(end - GetTickCount()) <= 0) {
+      std::printf("  no dialog titled \"%s\"; the screen has:\n", title);
+      EnumWindows(listWindow, 0);
+      return nullptr;
+    }
+    Sleep(50);
+  }
+}
+
+BOOL CALLBACK collectText(HWND w, LPARAM lp) {
+  if (IsWindowVisible(w)) *reinterpret_cast<std::string*>(lp) += e2e::text(w) + "\n";
+  return TRUE;
+}
+}  // namespace
+
+HWND waitWizard(const char* title, int timeoutMs) { return waitDialogTitled(title, nullptr, timeoutMs); }
+
+HWND waitMessageBox(const char* title, HWND wizard, int timeoutMs) {
+  return waitDialogTitled(title, wizard, timeoutMs);
+}
+
+std::string pageText(HWND wizard) {
+  std::string all;
+  EnumChildWindows(wizard, collectText, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+bool waitPage(HWND wizard, const char* fragment, int timeoutMs) {
+  DWORD end = GetTickCount() + timeoutMs;
+  for (;;) {
+    if (pageText(wizard).find(fragment) != std::string::npos) return true;
+    if ((LONG)(end - GetTickCount()) <= 0) return false;
+    Sleep(100);
+  }
+}
+
+}  // namespace setup

@@ -1,0 +1,52 @@
+// What the setup scenarios share: where the setup program puts things, how
+// to run it and its uninstaller, and how to find its wizard pages.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/common/driver.h"
+
+namespace setup {
+
+constexpr char kProduct[] = "Vidarix and Memtidy";
+constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VidarixMemtidy";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kMemtidyKey[] = "Software\\Memtidy";
+constexpr char kVidarixKey[] = "Software\\Tessaly\\Vidarix";
+constexpr char kMakerKey[] = "Software\\Tessaly";
+
+// --setup=<Windows path of the setup program>, --version=<release version>,
+// --vidarix=<Windows path of a Vidarix that runs here (the simulated one)>.
+std::string setupPath();
+std::string expectedVersion();
+// The program folder (Program Files\Tessaly) and the Start menu folder.
+std::string installDir();
+std::string startMenuDir();
+// Vidarix's default scheme file: Vidarix.dat in the system folder.
+std::string schemeFile();
+bool fileExists(const std::string& path);
+
+// Runs the setup program with the arguments and waits for it; its exit code.
+DWORD runSetup(const std::string& args);
+// Runs the installed uninstaller silently. It hands over to a copy of itself
+// outside the program folder, so this waits for the Uninstall key to go.
+bool runUninstallSilently();
+
+// Starts Memtidy as the user does, through its Start menu shortcut, and
+// waits for its window and tray icon. Null when it did not get there.
+HWND startMemtidyFromShortcut();
+bool memtidyTrayIconPresent();
+// Waits until the process has ended.
+bool waitProcessEnds(DWORD pid, int timeoutMs);
+
+// The setup wizard's own window (the main dialog, not a message box).
+HWND waitWizard(const char* title, int timeoutMs);
+// The message box a wizard shows, told from the wizard by its handle.
+HWND waitMessageBox(const char* title, HWND wizard, int timeoutMs);
+// Text of the wizard's page heading, to know which page is up.
+std::string pageText(HWND wizard);
+// Waits until the wizard shows a page whose texts hold the fragment.
+bool waitPage(HWND wizard, const char* fragment, int timeoutMs);
+
+}  // namespace setup
