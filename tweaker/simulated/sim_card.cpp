@@ -149,12 +149,9 @@ const PresetRow kPresets[] = {
 
 }  // namespace
 
-const std::vector<std::string>& simPresetNames() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> v;
-    for (const PresetRow& r : kPresets) v.push_back(r.name);
-    return v;
-  }();
+std::vector<std::string> simPresetNames() {
+  std::vector<std::string> names;
+  for (const PresetRow& r : kPresets) names.push_back(r.name);
   return names;
 }
 

@@ -39,7 +39,7 @@ struct SimCard {
 };
 
 // Preset names, in the order they are listed.
-const std::vector<std::string>& simPresetNames();
+std::vector<std::string> simPresetNames();
 // The named preset (case-insensitive); false and the Savage4 default when unknown.
 bool simPreset(const std::string& name, SimCard* card);
 

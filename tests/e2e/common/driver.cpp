@@ -1,7 +1,10 @@
 #include "tests/e2e/common/driver.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace e2e {
 namespace {
@@ -203,6 +206,15 @@ bool waitNoPopupMenu(int timeoutMs) {
     if ((LONG)(end - GetTickCount()) <= 0) return false;
     Sleep(50);
   }
+}
+
+bool trayIconPresent(HWND owner, UINT id) {
+  NOTIFYICONDATAA nid;
+  std::memset(&nid, 0, sizeof nid);
+  nid.cbSize = sizeof nid;
+  nid.hWnd = owner;
+  nid.uID = id;
+  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
 }
 
 void keys(HWND w, const std::vector<UINT>& virtualKeys, int pauseMs) {

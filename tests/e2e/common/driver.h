@@ -53,6 +53,9 @@ HWND waitDialog(DWORD processId, const char* title, int timeoutMs);
 // The visible tracked popup menu (#32768), or null.
 HWND waitPopupMenu(int timeoutMs);
 bool waitNoPopupMenu(int timeoutMs);
+// Whether the shell holds the notification icon `id` of `owner`: changing
+// nothing succeeds only while it does.
+bool trayIconPresent(HWND owner, UINT id);
 // Sends keys to a window (WM_KEYDOWN/WM_KEYUP pairs), with a pause after each.
 void keys(HWND w, const std::vector<UINT>& virtualKeys, int pauseMs = 60);
 // Lets the program under test run for a while.

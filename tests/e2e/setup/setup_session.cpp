@@ -73,13 +73,7 @@ HWND startMemtidyFromShortcut() {
 
 bool memtidyTrayIconPresent() {
   HWND tray = FindWindowA("TkbTrayIconWindow", nullptr);
-  if (!tray) return false;
-  NOTIFYICONDATAA nid;
-  std::memset(&nid, 0, sizeof nid);
-  nid.cbSize = sizeof nid;
-  nid.hWnd = tray;
-  nid.uID = 0;
-  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
+  return tray && e2e::trayIconPresent(tray, 0);
 }
 
 bool waitProcessEnds(DWORD pid, int timeoutMs) {

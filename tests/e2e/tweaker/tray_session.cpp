@@ -84,15 +84,7 @@ void Session::press(HWND box, int id) {
   e2e::pause(200);
 }
 
-bool Session::iconPresent() {
-  // Changing nothing succeeds only while the shell knows the icon.
-  NOTIFYICONDATAA nid;
-  std::memset(&nid, 0, sizeof nid);
-  nid.cbSize = sizeof nid;
-  nid.hWnd = window_;
-  nid.uID = 101;
-  return Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
-}
+bool Session::iconPresent() { return e2e::trayIconPresent(window_, 101); }
 
 int itemsBeforeTextures(const Session& s, const Prefs& prefs) {
   const bool schemes = FindWindowExA(s.window(), nullptr, "listbox", "VDXList") != nullptr;
