@@ -68,13 +68,19 @@ Process launch(const std::string& exe, const std::string& args) {
   PROCESS_INFORMATION pi = {};
   std::vector<char> line(cmd.begin(), cmd.end());
   line.push_back('\0');
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) {
-    CloseHandle(pi.hThread);
-    p.handle = pi.hProcess;
-    p.id = pi.dwProcessId;
-    WaitForInputIdle(p.handle, 5000);
-  } else {
-    std::printf("  cannot start %s (error %lu)\n", cmd.c_str(), GetLastError());
+  // A loaded machine sometimes makes Wine refuse a start with an internal
+  // error that a moment later is gone; three tries tell that from a real
+  // failure.
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) {
+      CloseHandle(pi.hThread);
+      p.handle = pi.hProcess;
+      p.id = pi.dwProcessId;
+      WaitForInputIdle(p.handle, 5000);
+      return p;
+    }
+    std::printf("  cannot start %s (error %lu, try %d of 3)\n", cmd.c_str(), GetLastError(), attempt);
+    Sleep(500);
   }
   return p;
 }

@@ -94,6 +94,10 @@ void endFirst() {
 E2E_SCENARIO(vidarix_a_first_start_asks_and_no_turns_advanced_on) {
   e2e::regDeleteTree(HKEY_LOCAL_MACHINE, kProgramKey);
   selectCard("Savage4");
+  // Texture sizes stored before the first start: the save that "No" makes
+  // comes before the driver options are read, and must not lose them.
+  e2e::regWriteString(HKEY_CURRENT_CONFIG, "Display\\Settings", "TC", "512");
+  e2e::regWriteString(HKEY_CURRENT_CONFIG, "Display\\Settings", "TM", "256");
   g_first = e2e::launch(exePath());
   HWND box = e2e::waitDialog(g_first.id, "Vidarix", 10000);
   if (!e2e::check(box != nullptr, "the first-run question appears")) return;
@@ -110,6 +114,13 @@ E2E_SCENARIO(vidarix_a_first_start_asks_and_no_turns_advanced_on) {
   e2e::regReadString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", &firstRun);
   e2e::checkEq("On", advanced, "\"No\" turns the advanced menu on");
   e2e::checkEq("off", firstRun, "the first run is over");
+  std::string tc, tm;
+  e2e::regReadString(HKEY_CURRENT_CONFIG, "Display\\Settings", "TC", &tc);
+  e2e::regReadString(HKEY_CURRENT_CONFIG, "Display\\Settings", "TM", &tm);
+  e2e::checkEq("512", tc, "the stored TC survives the first-run save");
+  e2e::checkEq("256", tm, "the stored TM survives the first-run save");
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, "Display\\Settings", "TC");
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, "Display\\Settings", "TM");
   e2e::check(mainWindow(100) != nullptr && !IsWindowVisible(mainWindow(100)), "the main window stays hidden");
 }
 
