@@ -1,10 +1,13 @@
 // The tray menu per chip family, board and preference, built on the model.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "tweaker/resources/command_ids.h"
+#include "tweaker/resources/resource.h"
+#include "tweaker/shell/command_dialogs.h"
 #include "tweaker/settings/menu_option_table.h"
 #include "tweaker/shell/menu_builder.h"
 #include "tweaker/shell/menu_tables.h"
@@ -65,8 +68,8 @@ using Strings = std::vector<std::string>;
 
 TEST(MenuTables, BothMenusHoldTheirItemsInOrder) {
   MenuNode adv, basic;
-  ASSERT_TRUE(loadTrayMenu(105, &adv));
-  ASSERT_TRUE(loadTrayMenu(106, &basic));
+  ASSERT_TRUE(loadTrayMenu(IDR_MENU_ADVANCED, &adv));
+  ASSERT_TRUE(loadTrayMenu(IDR_MENU_BASIC, &basic));
   EXPECT_FALSE(loadTrayMenu(107, &basic));
   EXPECT_EQ(texts(adv), (Strings{"Textures", "Misc", "MiniGL", "OpenGL", "-", "Use &trilinear (at)",
                                  "Use S3T&C (ac)", "Use Non-DX fog (&ef)", "Use eye &fog (es)",
@@ -91,6 +94,37 @@ TEST(MenuTables, BothMenusHoldTheirItemsInOrder) {
   for (uint16_t id : {IDM_MINIGL_CONFIG, IDM_OVERCLOCK, IDM_REFRESH_RATES, IDM_DBIAS_FIRST, IDM_COMMAND_DMA_FIRST,
                       IDM_AGP_1X, IDM_ICD_HWTNL_AUTO}) {
     EXPECT_EQ(findMenuItem(basic, static_cast<uint16_t>(id)), nullptr) << id;
+  }
+}
+
+void collectItemIds(const MenuNode& node, std::vector<uint16_t>* ids) {
+  for (const MenuNode& child : node.children) {
+    if (child.kind == MenuNode::kItem) ids->push_back(child.id);
+    if (child.kind == MenuNode::kPopup) collectItemIds(child, ids);
+  }
+}
+
+// The menu tables and the command tables agree: every item of either menu
+// is a command something handles, and every option command has its item.
+TEST(MenuTables, EveryItemIsACommandAndEveryOptionCommandAnItem) {
+  std::vector<uint16_t> advancedIds, basicIds;
+  for (auto [menuId, ids] : {std::pair<uint16_t, std::vector<uint16_t>*>{IDR_MENU_ADVANCED, &advancedIds},
+                             {IDR_MENU_BASIC, &basicIds}}) {
+    MenuNode menu;
+    ASSERT_TRUE(loadTrayMenu(menuId, &menu));
+    collectItemIds(menu, ids);
+    for (uint16_t id : *ids) {
+      const bool handled = findMenuOption(id) || findDialogCommand(id) || id == IDM_EXIT || id == IDM_HELP;
+      EXPECT_TRUE(handled) << "menu " << menuId << " item " << id << " does nothing";
+    }
+  }
+  for (std::size_t i = 0; i < menuOptionTableSize; ++i) {
+    const MenuOptionRow& row = menuOptionTable[i];
+    if (row.action == OptionAction::AgpSize) continue;  // its items are made at each click
+    for (uint32_t id = row.first; id <= row.last; ++id) {
+      EXPECT_NE(std::find(advancedIds.begin(), advancedIds.end(), id), advancedIds.end())
+          << "option command " << id << " has no item in the advanced menu";
+    }
   }
 }
 
