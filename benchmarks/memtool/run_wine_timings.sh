@@ -41,7 +41,7 @@ cpu_ns() {
   [ -z "$1" ] && { echo 0; return; }
   cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f\n", s }'
 }
-reg_q() { timeout 30 "$WINE" reg query 'HKCU\Software\Memtidy' /v RAMIcon 2>/dev/null | awk '/RAMIcon/ { print $3 }'; }
+reg_q() { timeout 30 "$WINE" reg query 'HKCU\Software\Memtidy' /v RAMIcon 2>/dev/null | tr -d '\r' | awk '/RAMIcon/ { print $3 }'; }
 reg_set() { timeout 30 "$WINE" reg add 'HKCU\Software\Memtidy' /v RAMIcon /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
 
 saved=$(reg_q)
