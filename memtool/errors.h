@@ -1,14 +1,22 @@
 // A failure that stops the operation in progress; the program's top-level
 // handler shows its text in an error box.
 #pragma once
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace mt {
 
-class OperationError : public std::runtime_error {
+// Holds its text itself rather than deriving from std::runtime_error, whose
+// reference-counted copy of the text drags a second string implementation
+// into the program.
+class OperationError : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit OperationError(std::string text) : text_(std::move(text)) {}
+  const char* what() const noexcept override { return text_.c_str(); }
+
+ private:
+  std::string text_;
 };
 
 inline OperationError failedToSetData(const std::string& valueName) {

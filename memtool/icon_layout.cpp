@@ -11,6 +11,18 @@ IconText iconText(uint16_t availMB) {
   return {"." + digits, -2};
 }
 
+std::string visibleIconText(const IconText& text, const IconGlyphs& glyphs) {
+  int pen = text.x;
+  std::size_t shown = 0;
+  for (char c : text.text) {
+    const IconGlyph& g = c == '.' ? glyphs.dot : glyphs.digit[c - '0'];
+    if (pen + g.inkStart >= glyphs.iconWidth) break;
+    pen += g.advance;
+    ++shown;
+  }
+  return text.text.substr(0, shown);
+}
+
 Rgb levelBarColour(bool busy) { return busy ? Rgb{255, 255, 0} : Rgb{0, 255, 0}; }
 
 }  // namespace mt

@@ -14,4 +14,13 @@ if(TRAY_BUILD STREQUAL "win64" AND NOT TRAY_WINE_TESTS AND TARGET memtool_core)
   tray_windows_test_program(memtool_bare_timer)
   target_compile_definitions(memtool_bare_timer PRIVATE ${TRAY_WIN_DEFINES})
   set_target_properties(memtool_bare_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+  # The drawn-icon floor: Memtidy's icon drawn each tick, handed to the shell
+  # only when its pixels change.
+  tray_objects_of(MEMTOOL_DRAWN_ICON_OBJS memtool_core memtool_seam_win32)
+  add_executable(memtool_drawn_icon_timer WIN32 benchmarks/memtool/win32/drawn_icon_timer.cpp
+                 memtool/win32/icon_draw.cpp ${MEMTOOL_DRAWN_ICON_OBJS})
+  tray_windows_test_program(memtool_drawn_icon_timer)
+  target_compile_definitions(memtool_drawn_icon_timer PRIVATE ${TRAY_WIN_DEFINES})
+  set_target_properties(memtool_drawn_icon_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()

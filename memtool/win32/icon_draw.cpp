@@ -32,7 +32,38 @@ void fill(HDC dc, const RECT& r, COLORREF c) {
   DeleteObject(b);
 }
 
+HFONT createIconFont(HDC screen) {
+  const int height = -MulDiv(kIconFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  return CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, kIconFontName);
+}
+
+IconGlyph glyphOf(HDC dc, char c) {
+  const UINT code = static_cast<unsigned char>(c);
+  ABC abc;
+  if (GetCharABCWidthsA(dc, code, code, &abc))
+    return {abc.abcA + static_cast<int>(abc.abcB) + abc.abcC, abc.abcA};
+  // A raster face (MS Serif on Windows 98) has no ABC widths and no overhang.
+  INT width = 0;
+  GetCharWidth32A(dc, code, code, &width);
+  return {width, 0};
+}
+
 }  // namespace
+
+IconGlyphs measureIconGlyphs() {
+  IconGlyphs g;
+  g.iconWidth = GetSystemMetrics(SM_CXICON);
+  HDC screen = GetDC(nullptr);
+  HFONT font = createIconFont(screen);
+  HGDIOBJ old = SelectObject(screen, font);
+  g.dot = glyphOf(screen, '.');
+  for (int d = 0; d < 10; ++d) g.digit[d] = glyphOf(screen, static_cast<char>('0' + d));
+  SelectObject(screen, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  return g;
+}
 
 HICON drawLevelIcon(uint16_t availMB, bool busy) {
   const int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
@@ -59,9 +90,7 @@ HICON drawLevelIcon(uint16_t availMB, bool busy) {
       HGDIOBJ oldPen = SelectObject(dc, facePen);
       Rectangle(dc, 0, 0, w, h);
 
-      const int height = -MulDiv(kIconFontPoints, GetDeviceCaps(screen, LOGPIXELSY), 72);
-      HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, kIconFontName);
+      HFONT font = createIconFont(screen);
       HGDIOBJ oldFont = SelectObject(dc, font);
       SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
       SetBkColor(dc, face);

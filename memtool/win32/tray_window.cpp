@@ -43,6 +43,21 @@ HICON TrayWindow::iconFor(const TrayPicture& picture) {
   return LoadIconA(instance_, "MAINICON");
 }
 
+bool TrayWindow::showsSame(const TrayPicture& picture) {
+  if (!shownValid_) return false;
+  if (picture == shown_) return true;
+  using Kind = TrayPicture::Kind;
+  if (picture.kind != Kind::Level || shown_.kind != Kind::Level || picture.busy != shown_.busy) return false;
+  // A large figure shows only its leading digits: most of its changes on an
+  // idle machine draw the same picture, and need only the new tip.
+  if (!glyphsValid_) {
+    glyphs_ = measureIconGlyphs();
+    glyphsValid_ = true;
+  }
+  const IconText now = iconText(picture.availMB), shown = iconText(shown_.availMB);
+  return now.x == shown.x && visibleIconText(now, glyphs_) == visibleIconText(shown, glyphs_);
+}
+
 bool TrayWindow::notify(DWORD message, const TrayPicture& picture, const std::string& tip) {
   NOTIFYICONDATAA nid;
   ZeroMemory(&nid, sizeof nid);
@@ -54,7 +69,7 @@ bool TrayWindow::notify(DWORD message, const TrayPicture& picture, const std::st
   nid.szTip[63] = '\0';
   // A new tip over the picture the shell already holds goes alone: no
   // drawing, and the shell does not copy the icon again.
-  if (message == NIM_MODIFY && shownValid_ && picture == shown_) {
+  if (message == NIM_MODIFY && showsSame(picture)) {
     nid.uFlags = NIF_TIP;
     shownValid_ = Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
     return shownValid_;
@@ -116,6 +131,7 @@ LRESULT TrayWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
   if ((msg == WM_SYSCOLORCHANGE || msg == WM_SETTINGCHANGE || msg == WM_DISPLAYCHANGE) && form_ &&
       form_->kbTrayIcon1.picture().kind == TrayPicture::Kind::Level) {
     shownValid_ = false;
+    glyphsValid_ = false;
     form_->kbTrayIcon1.refresh();
   }
   return DefWindowProcA(hwnd_, msg, wParam, lParam);

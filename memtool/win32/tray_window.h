@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "memtool/icon_layout.h"
 #include "memtool/platform/tray_shell.h"
 
 namespace mt {
@@ -32,6 +33,8 @@ class TrayWindow : public TrayShell {
   LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
   bool notify(DWORD message, const TrayPicture& picture, const std::string& tip);
   HICON iconFor(const TrayPicture& picture);
+  // True when the picture would draw what the shell already shows.
+  bool showsSame(const TrayPicture& picture);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -41,6 +44,10 @@ class TrayWindow : public TrayShell {
   // show something else (nothing added yet, a refusal, new system colours).
   TrayPicture shown_;
   bool shownValid_ = false;
+  // The icon font's glyphs, measured on the first need and again after the
+  // system's fonts, sizes or colours change.
+  IconGlyphs glyphs_;
+  bool glyphsValid_ = false;
   TForm1* form_ = nullptr;
 };
 

@@ -1,7 +1,10 @@
 #include "tweaker/display/stored_gamma.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "tweaker/common/registry_utils.h"
 
@@ -34,7 +37,25 @@ std::string gammaValueName(GammaType type, int width, int height, int bitsPerPix
 StoredGamma parseStoredGamma(const std::string& text) {
   StoredGamma g;
   float v[6] = {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f};
-  std::sscanf(text.c_str(), "Gamma=%f %f %f Bright=%f %f %f", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5]);
+  // "Gamma=R G B Bright=R G B": the figures up to the first missing or
+  // malformed one are read, the rest keep 1.0. (strtof rather than sscanf:
+  // the scanf family costs the program 15 KB more.)
+  const char* p = text.c_str();
+  if (std::strncmp(p, "Gamma=", 6) == 0) {
+    p += 6;
+    for (int i = 0; i < 6; ++i) {
+      if (i == 3) {
+        while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+        if (std::strncmp(p, "Bright=", 7) != 0) break;
+        p += 7;
+      }
+      char* end = nullptr;
+      const float f = std::strtof(p, &end);
+      if (end == p) break;
+      v[i] = f;
+      p = end;
+    }
+  }
   for (int i = 0; i < 3; ++i) {
     g.gamma[i] = inRange(v[i], 0.10f, 3.00f);
     g.bright[i] = inRange(v[i + 3], 0.0f, 3.00f);

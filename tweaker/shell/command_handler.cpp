@@ -1,6 +1,8 @@
 #include "tweaker/shell/command_handler.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/command_options.h"
@@ -10,6 +12,28 @@ namespace vdx {
 namespace {
 
 constexpr int kKeepModeTimeoutSeconds = 15;
+
+// Reads a mode item's text, "WIDTHxHEIGHT (DEPTH bpp)", as far as its depth.
+// (strtol rather than sscanf: the scanf family costs the program 15 KB.)
+bool readModeText(const std::string& text, int* width, int* height, int* depth) {
+  const char* p = text.c_str();
+  char* end = nullptr;
+  const long w = std::strtol(p, &end, 10);
+  if (end == p || *end != 'x') return false;
+  p = end + 1;
+  const long h = std::strtol(p, &end, 10);
+  if (end == p) return false;
+  p = end;
+  while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+  if (*p != '(') return false;
+  ++p;
+  const long d = std::strtol(p, &end, 10);
+  if (end == p) return false;
+  *width = static_cast<int>(w);
+  *height = static_cast<int>(h);
+  *depth = static_cast<int>(d);
+  return true;
+}
 
 void openDialog(Program& program, const DialogCommand& dialog, CommandHost& host) {
   if (WindowHandle open = program.dialogs.get(dialog.kind)) {
@@ -47,7 +71,7 @@ void changeToMenuMode(Program& program, const std::string& itemText, WindowHandl
   MessageBoxPresenter& boxes = *program.messageBoxes;
   Display& display = *program.services.display;
   int width = 0, height = 0, depth = 0;
-  if (std::sscanf(itemText.c_str(), "%dx%d (%d bpp)", &width, &height, &depth) < 3) return;
+  if (!readModeText(itemText, &width, &height, &depth)) return;
   const DisplayMetrics previous = program.shell.metrics;
   if (program.preferences.askChangeDisplay &&
       ShowMessageBox(boxes, owner, "The new settings may not work correctly.  Change anyway?", kCaption,

@@ -8,24 +8,24 @@ namespace vdx {
 
 namespace {
 
+// A constant table rather than a function-local static: nothing to build at
+// run time, and no thread-safe initialisation guard pulled into the program.
 struct ButtonSet {
   uint32_t bits;
-  std::vector<MessageBoxButton> buttons;
+  int count;
+  MessageBoxButton buttons[4];
   bool closeEnabled;
 };
 
-const std::vector<ButtonSet>& buttonSets() {
-  static const std::vector<ButtonSet> sets = {
-      {kMbOk, {{kIdOk, "OK"}}, false},
-      {kMbOkCancel, {{kIdOk, "OK"}, {kIdCancel, "Cancel"}}, true},
-      {kMbAbortRetryIgnore, {{kIdAbort, "&Abort"}, {kIdRetry, "&Retry"}, {kIdIgnore, "&Ignore"}}, false},
-      {kMbYesNoCancel, {{kIdYes, "&Yes"}, {kIdNo, "&No"}, {kIdCancel, "Cancel"}}, true},
-      {kMbYesNo, {{kIdYes, "&Yes"}, {kIdNo, "&No"}}, false},
-      {kMbRetryCancel, {{kIdRetry, "&Retry"}, {kIdCancel, "Cancel"}}, true},
-      {kMbYesAllNoCancel, {{kIdYes, "&Yes"}, {IDYESTOALL, "Yes to &all"}, {kIdNo, "&No"}, {kIdCancel, "Cancel"}}, true},
-  };
-  return sets;
-}
+constexpr ButtonSet kButtonSets[] = {
+    {kMbOk, 1, {{kIdOk, "OK"}}, false},
+    {kMbOkCancel, 2, {{kIdOk, "OK"}, {kIdCancel, "Cancel"}}, true},
+    {kMbAbortRetryIgnore, 3, {{kIdAbort, "&Abort"}, {kIdRetry, "&Retry"}, {kIdIgnore, "&Ignore"}}, false},
+    {kMbYesNoCancel, 3, {{kIdYes, "&Yes"}, {kIdNo, "&No"}, {kIdCancel, "Cancel"}}, true},
+    {kMbYesNo, 2, {{kIdYes, "&Yes"}, {kIdNo, "&No"}}, false},
+    {kMbRetryCancel, 2, {{kIdRetry, "&Retry"}, {kIdCancel, "Cancel"}}, true},
+    {kMbYesAllNoCancel, 4, {{kIdYes, "&Yes"}, {IDYESTOALL, "Yes to &all"}, {kIdNo, "&No"}, {kIdCancel, "Cancel"}}, true},
+};
 
 struct IconRow {
   uint32_t bits;
@@ -44,11 +44,11 @@ MessageBoxChoice chooseMessageBox(uint32_t style) {
   MessageBoxChoice c;
   const uint32_t setBits = style & 0xF;
   // Sets the program never uses show a plain OK box.
-  const ButtonSet* set = &buttonSets()[0];
-  for (const ButtonSet& s : buttonSets()) {
+  const ButtonSet* set = &kButtonSets[0];
+  for (const ButtonSet& s : kButtonSets) {
     if (s.bits == setBits) set = &s;
   }
-  c.buttons = set->buttons;
+  c.buttons.assign(set->buttons, set->buttons + set->count);
   c.closeEnabled = set->closeEnabled;
 
   const int wanted = static_cast<int>((style & 0xF00) >> 8);

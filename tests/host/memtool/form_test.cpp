@@ -29,6 +29,29 @@ TEST(IconLayout, FigurePositions) {
   EXPECT_EQ(0, levelBarColour(false).r);
 }
 
+// A 32-pixel icon whose digits advance 9 pixels with ink from 1 pixel
+// after the pen; the full stop advances 4 with ink from 1 before it.
+IconGlyphs glyphsOf32PixelIcon() {
+  IconGlyphs g;
+  g.iconWidth = 32;
+  g.dot = {4, -1};
+  for (IconGlyph& d : g.digit) d = {9, 1};
+  return g;
+}
+
+TEST(IconLayout, VisibleTextIsWhatStartsInsideTheIcon) {
+  IconGlyphs g = glyphsOf32PixelIcon();
+  EXPECT_EQ("42", visibleIconText(iconText(42), g)) << "two digits at x 4 fit";
+  EXPECT_EQ("7", visibleIconText(iconText(7), g));
+  // ".12345" at x -2: the pen moves to 2, 11, 20, 29 and 38; the 4 inks from 30, inside.
+  EXPECT_EQ(".1234", visibleIconText(iconText(12345), g));
+  EXPECT_EQ(visibleIconText(iconText(12345), g), visibleIconText(iconText(12349), g))
+      << "a change in a digit past the edge draws the same picture";
+  EXPECT_NE(visibleIconText(iconText(12345), g), visibleIconText(iconText(12355), g));
+  g.digit[4].inkStart = 3;  // ink from 32: outside
+  EXPECT_EQ(".123", visibleIconText(iconText(12345), g));
+}
+
 TEST(TrayIconState, VisibilityAndTipRules) {
   EventLog log;
   FakeTrayShell shell(log);
