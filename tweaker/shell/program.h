@@ -36,6 +36,7 @@ struct Program {
   DriverEscapes escapes;
   DisplayResetState displayReset;
   MessageBoxPresenter* messageBoxes;
+  std::string schemeImportFolder;  // the folder the last scheme import came from
 
   // What the option reader and writer need to know of the records.
   OptionContext optionContext() const {

@@ -39,7 +39,7 @@ Session::Session(const Prefs& prefs) {
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "TweakRes", onOff(prefs.tweakRes));
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "ConfirmAGPChanges", onOff(prefs.confirmAgp));
   e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "AskChangeDisplay", onOff(prefs.askChangeDisplay));
-  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "AutoResetDisplay", "off");
+  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "AutoResetDisplay", onOff(prefs.autoResetDisplay));
   process_ = e2e::launch(exePath(), e2e::option("args"));
   window_ = e2e::waitWindow("VidarixCls", nullptr, 10000);
   e2e::check(window_ != nullptr, "the main window \"VidarixCls\" exists");

@@ -19,6 +19,7 @@ struct Prefs {
   bool tweakRes = false;
   bool confirmAgp = true;
   bool askChangeDisplay = true;
+  bool autoResetDisplay = false;
 };
 
 class Session {

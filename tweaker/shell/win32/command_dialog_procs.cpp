@@ -1,6 +1,11 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
+#include <cstring>
+
+#include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/win32/scheme_list.h"
+#include "tweaker/shell/command_schemes.h"
+#include "tweaker/shell/win32/scheme_dialogs.h"
 #include "tweaker/settings/win32/options_dialog_proc.h"
 
 namespace vdx {
@@ -38,6 +43,7 @@ struct DialogLauncher {
 
 const DialogLauncher kLaunchers[] = {
     {DialogKind::Options, runOptions},
+    {DialogKind::ConfigureSchemes, runConfigureSchemes},
 };
 
 }  // namespace
@@ -59,9 +65,11 @@ bool applyNamedScheme(ShellWindow& shell, int index) {
                    kMbOk | kMbIconExclamation);
     return false;
   }
-  // The scheme line reader is still to come (see the README's list of what
-  // is not built yet): nothing is applied.
-  return false;
+  std::string name(static_cast<std::size_t>(len), '\0');
+  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&name[0]));
+  name.resize(strlen(name.c_str()));
+  if (name.size() > kSchemeNameChars) name.resize(kSchemeNameChars);
+  return applySchemeByName(shell.program, &name);
 }
 
 }  // namespace vdx

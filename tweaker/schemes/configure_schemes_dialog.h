@@ -1,0 +1,59 @@
+// Configure Schemes: the list of schemes with Save As, Delete and the import
+// from another scheme file. Close rebuilds the tray's scheme list; Escape
+// leaves it as it was.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "tweaker/platform/profile.h"
+#include "tweaker/schemes/scheme_line.h"
+#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/message_box.h"
+
+namespace vdx {
+
+// What the dialog needs from the program around it.
+class ConfigureSchemesHost {
+ public:
+  virtual ~ConfigureSchemesHost() = default;
+  // The names of the tray's scheme list, by index.
+  virtual std::vector<std::string> schemeList() = 0;
+  virtual void reloadSchemeList() = 0;
+  // Runs Save As over the request; true unless it ended with Cancel.
+  virtual bool runSaveAs(SchemeSaveRequest* request) = 0;
+  // Stores the scheme and makes it "Current"; the list is rebuilt after.
+  virtual void saveScheme(const SchemeSaveRequest& request) = 0;
+  // The open-file dialog for the import, starting in `folder`; false on Cancel.
+  virtual bool chooseImportFile(const std::string& folder, std::string* path) = 0;
+  virtual void showWaitCursor(bool on) = 0;
+};
+
+struct ConfigureSchemesModel {
+  ProfileFile* profile;
+  std::string schemeFile;
+  std::string* importFolder;  // remembered for the life of the process
+  MessageBoxPresenter* boxes;
+  WindowHandle owner;         // the dialog itself, for its questions
+  ConfigureSchemesHost* host;
+};
+
+class ConfigureSchemesDialog {
+ public:
+  ConfigureSchemesDialog(DialogSurface& surface, const ConfigureSchemesModel& model)
+      : surface_(surface), model_(model) {}
+
+  void init();
+  bool command(int id, int code);
+
+ private:
+  void fillList();
+  void updateDelete();
+  void saveAs();
+  void deleteSelected();
+  void import();
+
+  DialogSurface& surface_;
+  ConfigureSchemesModel model_;
+};
+
+}  // namespace vdx

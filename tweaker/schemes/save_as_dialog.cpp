@@ -1,0 +1,81 @@
+#include "tweaker/schemes/save_as_dialog.h"
+
+#include <cstdio>
+
+#include "tweaker/resources/resource.h"
+#include "tweaker/schemes/scheme_file.h"
+
+namespace vdx {
+
+namespace {
+constexpr int kEditChanged = 0x300;  // EN_CHANGE
+}  // namespace
+
+const char* schemeNameProblem(const std::string& name) {
+  if (name.find('=') != std::string::npos) return "A scheme name cannot contain \"=\".";
+  if (!name.empty() && (name[0] == '[' || name[0] == ';')) return "A scheme name cannot start with \"[\" or \";\".";
+  return nullptr;
+}
+
+std::string trimSchemeName(const std::string& name) {
+  std::size_t b = 0, e = name.size();
+  while (b < e && (name[b] == ' ' || name[b] == '\t')) ++b;
+  while (e > b && (name[e - 1] == ' ' || name[e - 1] == '\t')) --e;
+  return name.substr(b, e - b);
+}
+
+void SaveAsDialog::init() {
+  std::string name = model_.request->name;
+  if (name.size() > kSchemeNameMax) name.resize(kSchemeNameMax);
+  surface_.setText(IDC_SAVE_AS_NAME, name);
+  surface_.limitText(IDC_SAVE_AS_NAME, static_cast<int>(kSchemeNameMax));
+  surface_.setChecked(IDC_SAVE_AS_STANDARD, true);
+  surface_.enable(kIdOk, !name.empty());
+}
+
+bool SaveAsDialog::command(int id, int code) {
+  if (id == IDC_SAVE_AS_NAME) {
+    if (code == kEditChanged) surface_.enable(kIdOk, !surface_.text(IDC_SAVE_AS_NAME).empty());
+    return true;
+  }
+  if (id == kIdOk) {
+    ok();
+    return true;
+  }
+  if (id == kIdCancel) {
+    surface_.endDialog(kIdCancel);
+    return true;
+  }
+  return false;
+}
+
+void SaveAsDialog::ok() {
+  std::string name = surface_.text(IDC_SAVE_AS_NAME);
+  if (name.size() > kSchemeNameMax) name.resize(kSchemeNameMax);
+  name = trimSchemeName(name);
+  if (name.empty()) return;
+  if (const char* problem = schemeNameProblem(name)) {
+    ShowMessageBox(*model_.boxes, model_.owner, problem, "Vidarix", kMbOk | kMbIconExclamation);
+    surface_.focus(IDC_SAVE_AS_NAME);
+    return;
+  }
+  SchemeSaveRequest& r = *model_.request;
+  r.name = name;
+  r.includeStandard = surface_.checked(IDC_SAVE_AS_STANDARD);
+  r.includeMiniGL = surface_.checked(IDC_SAVE_AS_MINIGL);
+  r.saveClockSpeed = surface_.checked(IDC_SAVE_AS_CLOCKS);
+  r.keepAgpSizeSame = surface_.checked(IDC_SAVE_AS_KEEP_AGP);
+  if (!model_.profile->readString(model_.schemeFile, kSchemeSection, name, "", 512).empty()) {
+    char text[256];
+    snprintf(text, sizeof text,
+             "There is already a scheme called \"%s\" in your list.  Overwrite it with a new one?", name.c_str());
+    const int answer =
+        ShowMessageBox(*model_.boxes, model_.owner, text, "Vidarix", kMbYesNoCancel | kMbIconQuestion);
+    if (answer == kIdCancel) return;
+    surface_.endDialog(answer == kIdYes ? kIdOk : kIdCancel);
+    return;
+  }
+  surface_.endDialog(kIdOk);
+}
+
+}  // namespace vdx

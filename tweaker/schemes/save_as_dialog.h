@@ -1,0 +1,41 @@
+// Save As: the name of a new scheme and what it holds. OK stays disabled
+// while the name is empty; a name already in the file is asked about.
+#pragma once
+#include <string>
+
+#include "tweaker/platform/profile.h"
+#include "tweaker/schemes/scheme_line.h"
+#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/message_box.h"
+
+namespace vdx {
+
+struct SaveAsDialogModel {
+  ProfileFile* profile;
+  std::string schemeFile;
+  SchemeSaveRequest* request;  // in: the name shown; out: the choices on OK
+  MessageBoxPresenter* boxes;
+  WindowHandle owner;          // the dialog itself, for its questions
+};
+
+// Why a name cannot be a key of the scheme file, or null when it can.
+const char* schemeNameProblem(const std::string& name);
+// Blanks and tabs off both ends (the profile functions drop them anyway).
+std::string trimSchemeName(const std::string& name);
+
+class SaveAsDialog {
+ public:
+  SaveAsDialog(DialogSurface& surface, const SaveAsDialogModel& model) : surface_(surface), model_(model) {}
+
+  void init();
+  // A command from a control with its notification code; true when handled.
+  bool command(int id, int code);
+
+ private:
+  void ok();
+
+  DialogSurface& surface_;
+  SaveAsDialogModel model_;
+};
+
+}  // namespace vdx
