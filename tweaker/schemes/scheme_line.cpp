@@ -124,6 +124,8 @@ bool equalsNoCase(const char* a, const char* b) {
   return *a == *b;
 }
 
+float readFloat(const char* text) { return strtof(text, nullptr); }
+
 float clampTo(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in, float* mclk, float* eclk) {
@@ -142,7 +144,7 @@ void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in
       o.AGPSize = equalsNoCase(value, "Same") ? kAgpSizeSame : static_cast<int32_t>(strtol(value, nullptr, 10));
       break;
     case Kind::DBias:
-      o.DB = clampTo(static_cast<float>(strtod(value, nullptr)), -1.0f, 1.0f);
+      o.DB = clampTo(readFloat(value), -1.0f, 1.0f);
       break;
     case Kind::Switch3:
     case Kind::TexSize: {
@@ -151,10 +153,10 @@ void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in
       break;
     }
     case Kind::Mclk:
-      if (in.useSchemeMclk) *mclk = clampTo(static_cast<float>(strtod(value, nullptr)), in.limits.mclkMin, in.limits.mclkMax);
+      if (in.useSchemeMclk) *mclk = clampTo(readFloat(value), in.limits.mclkMin, in.limits.mclkMax);
       break;
     case Kind::Eclk:
-      if (in.useSchemeMclk) *eclk = clampTo(static_cast<float>(strtod(value, nullptr)), in.limits.eclkMin, in.limits.eclkMax);
+      if (in.useSchemeMclk) *eclk = clampTo(readFloat(value), in.limits.eclkMin, in.limits.eclkMax);
       break;
   }
 }

@@ -189,7 +189,8 @@ TEST_F(Configure, ImportAsksOnceWithYesToAllAndKeepsEverythingElse) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, overwriteText("Quake"));
   EXPECT_EQ(boxes.shown[0].style, kMbYesAllNoCancel | kMbIconQuestion);
-  for (const char* n : {"Quake", "Doom", "Unreal"}) EXPECT_EQ(profile.readString(kOurs, kSchemeSection, n, "", 99), "TC:8");
+  for (const char* n : {"Quake", "Doom", "Unreal"})
+    EXPECT_EQ(profile.readString(kOurs, kSchemeSection, n, "", 99), "TC:8");
   EXPECT_EQ(profile.readString(kOurs, "Vidarix Clk", "01/01/2000 10:00", "", 99),
             "Chip clock not set due to SHIFT key.");
   EXPECT_EQ(host.reloads, 1);

@@ -73,7 +73,7 @@ class ShellSchemesHost : public ConfigureSchemesHost {
 
   void showWaitCursor(bool on) override {
     if (on) {
-      saved_ = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+      saved_ = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
     } else {
       SetCursor(saved_);
     }
