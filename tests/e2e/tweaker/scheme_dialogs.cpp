@@ -120,10 +120,20 @@ std::string hoverTip() {
   return text;
 }
 
+// What these scenarios change, put back for the scenarios that follow.
+void forgetSchemeState() {
+  for (const char* name : {"ConfirmAGPChanges", "AutoResetDisplay"})
+    e2e::regDeleteValue(HKEY_LOCAL_MACHINE, tray::kProgramKey, name);
+  for (const char* name : {"AA", "VO", "WV"}) e2e::regDeleteValue(HKEY_CURRENT_CONFIG, tray::kSettingsKey, name);
+  WritePrivateProfileStringA("Ferrolux", nullptr, nullptr, schemeFile().c_str());
+}
+
 }  // namespace
 
 E2E_SCENARIO(schemes_save_ask_refuse_and_apply) {
-  WritePrivateProfileStringA("Ferrolux", nullptr, nullptr, schemeFile().c_str());
+  forgetSchemeState();
+  // VidTex off before, so the scheme below changes it.
+  e2e::regWriteString(HKEY_CURRENT_CONFIG, tray::kSettingsKey, "VO", "off");
   tray::Prefs prefs;
   prefs.confirmAgp = false;
   prefs.autoResetDisplay = true;
@@ -201,10 +211,11 @@ E2E_SCENARIO(schemes_save_ask_refuse_and_apply) {
   DestroyWindow(watcher);
   const std::string tip = hoverTip();
   e2e::check(tip.find("@120.") != std::string::npos, "the chip runs the scheme's memory clock", tip);
+  forgetSchemeState();
 }
 
 E2E_SCENARIO(schemes_import_yes_to_all_and_delete_with_escape) {
-  WritePrivateProfileStringA("Ferrolux", nullptr, nullptr, schemeFile().c_str());
+  forgetSchemeState();
   for (const char* n : {"Alpha", "Beta", "Gamma"}) putScheme(schemeFile(), n, "TC:64");
   char temp[MAX_PATH] = {0};
   GetTempPathA(MAX_PATH, temp);
@@ -226,6 +237,7 @@ E2E_SCENARIO(schemes_import_yes_to_all_and_delete_with_escape) {
   post(open, IDOK);
   HWND box = s.waitBox();
   if (!e2e::check(box != nullptr, "the first existing scheme is asked about")) return;
+  e2e::pause(500);
   e2e::screenshot("vidarix-scheme-import-question");
   s.press(box, 11);  // "Yes to &all"
   e2e::check(s.waitBox(1500) == nullptr, "no further questions after \"Yes to all\"");
@@ -246,4 +258,5 @@ E2E_SCENARIO(schemes_import_yes_to_all_and_delete_with_escape) {
   e2e::pause(300);
   e2e::checkEq(2, static_cast<long long>(listCount(s)), "until \"Refresh list\"");
   DeleteFileA(theirs.c_str());
+  forgetSchemeState();
 }
