@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds all three builds and runs every suite in tests/suites, in order.
+# Builds every build and runs every suite in tests/suites, in order.
 # Ends with one line: "N passed, N failed".
 set -u
 cd "$(dirname "$0")"

@@ -58,12 +58,22 @@ CacheTexts loadCacheTexts(PrivateProfile& profile) {
   return texts;
 }
 
+// Removes every line of the entry: the profile functions remove one line at a
+// time, and an entry written twice by hand would otherwise come back from its
+// second line. A removal that fails is reported like a failed write.
+static bool removeCacheEntry(PrivateProfile& profile, const char* key) {
+  static const char kAbsent[] = "\x01";  // no value of a text file reads as this
+  for (int lines = 0; lines < 256; ++lines) {
+    if (!profile.deleteKey(kSystemIni, kVcacheSection, key)) return false;
+    if (profile.readString(kSystemIni, kVcacheSection, key, kAbsent) == kAbsent) return true;
+  }
+  return false;
+}
+
 bool storeCacheTexts(PrivateProfile& profile, const CacheTexts& texts, std::string* error) {
   for (const auto& e : kEntries) {
     const std::string& text = texts[e.entry];
-    // A removal that fails is as much a lost setting as a failed write, so it
-    // is reported the same way.
-    const bool ok = text == "0" ? profile.deleteKey(kSystemIni, kVcacheSection, e.key)
+    const bool ok = text == "0" ? removeCacheEntry(profile, e.key)
                                 : profile.writeString(kSystemIni, kVcacheSection, e.key, text);
     if (!ok) {
       if (error) *error = std::string("Unable to write to ") + kSystemIni;

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# build.sh [host] [win64] [win64-tests] [win32]: configures and builds the
-# named kinds (all four by default) into $TRAY_BUILD_ROOT/<kind> (default build/;
-# give parallel workers their own root).
+# build.sh [host] [win64] [win64-tests] [win32] [fuzz]: configures and builds the
+# named kinds (all five by default) into $TRAY_BUILD_ROOT/<kind> (default build/;
+# give parallel workers their own root). fuzz: the parser harnesses under
+# clang's libFuzzer with address and undefined-behaviour checks.
 set -eu
 cd "$(dirname "$0")/.."
 B=${TRAY_BUILD_ROOT:-build}
-kinds=${*:-host win64 win64-tests win32}
+kinds=${*:-host win64 win64-tests win32 fuzz}
 for kind in $kinds; do
   case $kind in
     host)        tc= ;;
+    fuzz)        tc=cmake/toolchain-fuzz.cmake ;;
     win64)       tc=cmake/toolchain-win64.cmake ;;
     win64-tests) tc=cmake/toolchain-win64-posix.cmake ;;
     win32)       tc=cmake/toolchain-win32.cmake ;;

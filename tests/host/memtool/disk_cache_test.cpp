@@ -158,6 +158,15 @@ TEST_F(CacheTabFixture, OnlyExactZeroDeletes) {
   EXPECT_EQ("0", profile.readString("SYSTEM.INI", "vcache", "MaxFileCache", "?"));
 }
 
+TEST_F(CacheTabFixture, DefaultRemovesAnEntryWrittenTwice) {
+  profile.setText("SYSTEM.INI", "[vcache]\r\nMaxFileCache=0\r\nChunkSize=512\r\nmaxfilecache=8192\r\n[x]\r\nMaxFileCache=1\r\n");
+  tab.load(profile);
+  tab.texts() = CacheTexts{};
+  std::string error;
+  ASSERT_TRUE(tab.store(profile, &error));
+  EXPECT_EQ("[vcache]\r\n[x]\r\nMaxFileCache=1\r\n", profile.text("SYSTEM.INI"));
+}
+
 TEST_F(CacheTabFixture, FailedWriteStopsWithTheFileNameAndChangesNothing) {
   loadAndShow(kSystemIniText);
   profile.lock("SYSTEM.INI");
