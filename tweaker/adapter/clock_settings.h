@@ -16,6 +16,12 @@ struct ClockState {
   float desiredMclk = 0.0f;
   float desiredEclk = 0.0f;
   bool clocksAllowed = true;
+  float mclkMin = 90.0f;  // slider limits, MHz
+  float mclkMax = 0.0f;   // the chip's limit until the settings load
+  float eclkMin = 90.0f;
+  float eclkMax = 0.0f;
+  float clkRatio = 1.0f;  // Eclk / Mclk, kept in 0.5 .. 2.0
+  bool useClkRatio = false;
 };
 
 // What decides whether and how a clock is programmed, besides the chip.
@@ -23,10 +29,11 @@ struct ClockRules {
   bool useOverclock = true;      // the "UseOverclock" preference
   uint32_t settleMs = 120;       // the "ClkDelay" preference
   bool resetInProgress = false;  // a display reset is switching modes
+  std::string logFile;           // the scheme file, whose "Vidarix Clk" section logs failures
 };
 
 // Reads each clock the chip has from its generator: both the start-up and
-// the desired value.
+// the desired value. The upper limits start at the chip's own.
 void readStartupClocks(ChipPorts& ports, const AdapterIdentity& id, ClockState& clocks);
 
 // SHIFT held at start: log it in the scheme file and keep the clocks the
@@ -40,5 +47,11 @@ void applyDesiredClocks(const Platform& hw, const AdapterIdentity& id, const Clo
 // crash-guard mark is cleared.
 void restoreStartupClocks(const Platform& hw, const AdapterIdentity& id, const ClockRules& rules,
                           ClockState& clocks);
+
+// Finds the divisors nearest above `wanted` and programs them, whatever the
+// chip runs at now; returns the frequency read back, or `wanted` when the
+// generator cannot make it (the chip is then left alone).
+float setClockNow(const Platform& hw, const AdapterIdentity& id, const ClockRules& rules, bool engine,
+                  float wanted);
 
 }  // namespace vdx

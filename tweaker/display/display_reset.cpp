@@ -46,10 +46,13 @@ void resetDisplay(Display& display, MilliClock& clock, int32_t depth, ResetMode 
   state.inProgress = true;
   changeDisplayMode(display, static_cast<int32_t>(away.width), static_cast<int32_t>(away.height),
                     static_cast<int32_t>(away.bitsPerPixel), kCdsReset);
-  if (resetMode == RESET_AWAY_ONLY) return;
-  waitMilliseconds(clock, kResetSettleMs);
+  if (resetMode == RESET_FULL) {
+    waitMilliseconds(clock, kResetSettleMs);
+    changeDisplayMode(display, width, height, depth, kCdsReset);
+  }
+  // The notices of both switches have been handled by now; later display
+  // changes are the user's and get the clocks re-applied.
   state.inProgress = false;
-  changeDisplayMode(display, width, height, depth, kCdsReset);
 }
 
 }  // namespace vdx

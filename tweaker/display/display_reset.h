@@ -12,7 +12,7 @@ namespace vdx {
 enum ResetMode { RESET_FULL = 0, RESET_AWAY_ONLY = 1 };
 
 // Set while resetDisplay switches, so the clock code can tell its display
-// changes from the user's. RESET_AWAY_ONLY leaves it set.
+// changes from the user's.
 struct DisplayResetState {
   bool inProgress = false;
 };

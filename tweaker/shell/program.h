@@ -48,6 +48,7 @@ struct Program {
     rules.useOverclock = preferences.useOverclock;
     rules.settleMs = static_cast<uint32_t>(preferences.clkDelay);
     rules.resetInProgress = displayReset.inProgress;
+    rules.logFile = schemeFilePath;
     return rules;
   }
 };

@@ -1,12 +1,16 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
+#include "tweaker/adapter/win32/overclock_dialog_proc.h"
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/shell/command_schemes.h"
 #include "tweaker/shell/win32/scheme_dialogs.h"
 #include "tweaker/settings/win32/options_dialog_proc.h"
+#include "tweaker/shell/win32/tray_shell.h"
 
 namespace vdx {
 
@@ -36,6 +40,19 @@ void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
                   reinterpret_cast<LPARAM>(&args));
 }
 
+void runOverclock(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  InitCommonControls();  // the sliders are track bars
+  OverclockDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = OverclockDialogModel{p.services, &p.identity, &p.clocks, p.clockRules(), [&shell]() {
+                                      char tip[256] = {0};
+                                      composeTooltip(shell, tip, sizeof tip);
+                                    }};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, overclockDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 struct DialogLauncher {
   DialogKind kind;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
@@ -44,6 +61,7 @@ struct DialogLauncher {
 const DialogLauncher kLaunchers[] = {
     {DialogKind::Options, runOptions},
     {DialogKind::ConfigureSchemes, runConfigureSchemes},
+    {DialogKind::Overclock, runOverclock},
 };
 
 }  // namespace

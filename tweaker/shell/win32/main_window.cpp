@@ -18,6 +18,12 @@ void reapplyClocksAndGamma(Program& p) {
   ApplyStoredGamma(p.services, p.identity, p.preferences.gammaType, p.escapes);
 }
 
+// The resume events of the 98 family (critical and user resume) and of NT
+// (automatic resume).
+bool isResumeEvent(WPARAM event) {
+  return event == 0x0006 || event == 0x0007 || event == 0x0012;
+}
+
 void finishStartup(ShellWindow& shell) {
   Program& p = shell.program;
   p.shell.metrics = readDisplayMetrics(*p.services.display);
@@ -56,6 +62,13 @@ LRESULT handleMessage(ShellWindow& shell, HWND hwnd, UINT msg, WPARAM wParam, LP
       // Posting lets every other window see the new mode before the clocks change.
       if (p.preferences.immediateClk) reapplyClocksAndGamma(p);
       else PostMessageA(hwnd, UM_REAPPLY, wParam, lParam);
+      break;
+    case WM_POWERBROADCAST:
+      // A card that was powered down comes back at its own clocks.
+      if (isResumeEvent(wParam)) {
+        if (p.preferences.immediateClk) reapplyClocksAndGamma(p);
+        else PostMessageA(hwnd, UM_REAPPLY, 0, 0);
+      }
       break;
     case WM_COMMAND:
       handleCommand(shell, wParam, lParam);

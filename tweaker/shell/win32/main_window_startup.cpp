@@ -1,5 +1,6 @@
 #include "tweaker/shell/win32/main_window_startup.h"
 
+#include "tweaker/adapter/clock_load.h"
 #include "tweaker/adapter/identify_adapter.h"
 #include "tweaker/adapter/physical_memory.h"
 #include "tweaker/schemes/scheme_file.h"
@@ -37,8 +38,12 @@ void MainWindowStartup::readStartupClocks() {
 }
 
 bool MainWindowStartup::loadPreferences(std::string* lastDrv) {
-  PreferencesLoad load = vdx::loadPreferences(*program_.services.registry, program_.identity, program_.preferences,
-                                              [](const RegKey&, const AdapterIdentity&) {});
+  Program& p = program_;
+  HWND owner = shell_.window;
+  PreferencesLoad load = vdx::loadPreferences(
+      *p.services.registry, p.identity, p.preferences, [&p, owner](const RegKey& card, const AdapterIdentity& id) {
+        loadClockSettings(card, id, *p.messageBoxes, owner, p.clocks);
+      });
   *lastDrv = load.lastDrv;
   return load.firstRun;
 }

@@ -1,0 +1,70 @@
+// The Overclock dialog's behaviour: two sliders in 0.2 MHz units whose
+// positions snap to what the clock generator can make, buttons that set a
+// clock at once, go back to the card's own, or forget the saved speed, and
+// Save, which sets and keeps both.
+#pragma once
+#include <functional>
+
+#include "tweaker/adapter/adapter_identity.h"
+#include "tweaker/adapter/clock_settings.h"
+#include "tweaker/platform/platform.h"
+#include "tweaker/ui/dialog_surface.h"
+
+namespace vdx {
+
+// Slider notices as the track bar sends them.
+enum SliderCode {
+  kSliderLineUp = 0,
+  kSliderLineDown = 1,
+  kSliderPageUp = 2,
+  kSliderPageDown = 3,
+  kSliderThumbPosition = 4,
+  kSliderThumbTrack = 5,
+  kSliderTop = 6,
+  kSliderBottom = 7,
+};
+
+constexpr int kClockSliderPage = 25;  // 5 MHz
+
+// Slider units: MHz times 5, truncated.
+int sliderPosition(float mhz);
+// "%.1f MHz", with " (Startup default)" when `mhz` is the start-up clock exactly.
+std::string clockLabel(float mhz, float startup);
+
+struct OverclockDialogModel {
+  Platform services;
+  const AdapterIdentity* identity;
+  ClockState* clocks;
+  ClockRules rules;
+  std::function<void()> clocksChanged;  // the tray tooltip shows the clocks
+};
+
+class OverclockDialog {
+ public:
+  OverclockDialog(DialogSurface& surface, const OverclockDialogModel& model) : surface_(surface), model_(model) {}
+
+  void init();
+  // A command from a control; true when the dialog handled it.
+  bool command(int id);
+  // A horizontal scroll notice from `sliderId`.
+  void scroll(int sliderId, int code);
+
+  float pendingMclk() const { return pendingMclk_; }
+  float pendingEclk() const { return pendingEclk_; }
+
+ private:
+  bool hasEclk() const { return model_.clocks->desiredEclk != 0.0f; }
+  float readClock(bool engine) const;
+  void showSlider(int slider, int text, int minLabel, int maxLabel, float lo, float hi, float now, float startup);
+  void snapEclk(float mhz);
+  void applyMclk(bool toDefault);
+  void applyEclk(bool toDefault);
+  void setClocks(float mclk, float eclk, bool save);
+
+  DialogSurface& surface_;
+  OverclockDialogModel model_;
+  float pendingMclk_ = 0.0f;
+  float pendingEclk_ = 0.0f;
+};
+
+}  // namespace vdx
