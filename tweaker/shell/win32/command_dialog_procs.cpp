@@ -1,7 +1,11 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
+#include <commctrl.h>
+
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/settings/win32/options_dialog_proc.h"
+#include "tweaker/display/win32/outputs_dialog_proc.h"
+#include "tweaker/settings/win32/minigl_dialog_proc.h"
 
 namespace vdx {
 
@@ -31,6 +35,27 @@ void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
                   reinterpret_cast<LPARAM>(&args));
 }
 
+void runOutputs(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  // The track bars and up-down controls are common controls.
+  InitCommonControls();
+  OutputsDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = OutputsDialogModel{&p.escapes, &p.identity, &p.preferences, p.services.display, p.messageBoxes, nullptr};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, outputsDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
+void runMiniGL(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  MiniGLDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = MiniGLDialogModel{p.services.registry, &p.identity, &p.currentOptions, p.services.profile,
+                                 p.schemeFilePath};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, miniGLDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 struct DialogLauncher {
   DialogKind kind;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
@@ -38,6 +63,8 @@ struct DialogLauncher {
 
 const DialogLauncher kLaunchers[] = {
     {DialogKind::Options, runOptions},
+    {DialogKind::DisplayOutputs, runOutputs},
+    {DialogKind::MiniGLApplications, runMiniGL},
 };
 
 }  // namespace
