@@ -1,7 +1,5 @@
 #include "tweaker/display/win32/outputs_dialog_proc.h"
 
-#include <new>
-
 #include "tweaker/resources/resource.h"
 #include "tweaker/ui/win32/dialog_utils.h"
 #include "tweaker/ui/win32/win32_dialog_surface.h"
@@ -37,7 +35,7 @@ INT_PTR CALLBACK outputsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
       if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
       OutputsDialogArgs local = *args;
       local.model.owner = dialog;
-      OutputsDialogWindow* state = new (std::nothrow) OutputsDialogWindow(dialog, local);
+      OutputsDialogWindow* state = new OutputsDialogWindow(dialog, local);
       if (!state) {
         EndDialog(dialog, IDCANCEL);
         return TRUE;

@@ -3,8 +3,6 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <new>
-
 #include "tweaker/resources/resource.h"
 #include "tweaker/ui/win32/dialog_utils.h"
 #include "tweaker/ui/win32/win32_dialog_surface.h"
@@ -61,7 +59,7 @@ INT_PTR CALLBACK miniGLDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
   switch (msg) {
     case WM_INITDIALOG: {
       const auto* args = reinterpret_cast<const MiniGLDialogArgs*>(lParam);
-      MiniGLDialogWindow* state = args ? new (std::nothrow) MiniGLDialogWindow(dialog, *args) : nullptr;
+      MiniGLDialogWindow* state = args ? new MiniGLDialogWindow(dialog, *args) : nullptr;
       if (!state) {
         EndDialog(dialog, IDCANCEL);
         return TRUE;
