@@ -228,4 +228,7 @@ E2E_SCENARIO(minigl_dialog_adds_removes_and_stores_icdmode) {
   std::string icd;
   e2e::regReadString(HKEY_CURRENT_CONFIG, "Display\\Settings", "ICDMode", &icd);
   e2e::checkEq(was ? "0" : "1", icd, "ICDMode is the box's state");
+  // The scenarios that follow expect a fresh start.
+  e2e::regDeleteValue(HKEY_CURRENT_CONFIG, "Display\\Settings", "ICDMode");
+  e2e::regDeleteTree(HKEY_LOCAL_MACHINE, kS3GLKey);
 }
