@@ -1,6 +1,7 @@
 #include "tweaker/settings/minigl_dialog.h"
 
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_compare.h"
 #include "tweaker/resources/resource.h"
 #include "tweaker/settings/settings_keys.h"
 
@@ -12,14 +13,6 @@ namespace {
 constexpr std::size_t kMaxName = 259;
 
 char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool sameNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (upperAscii(a[i]) != upperAscii(b[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -46,7 +39,7 @@ void MiniGLDialog::addFile(const std::string& fullPath) {
   if (name.empty()) return;
   const int count = surface_.itemCount(IDC_MGL_LIST);
   for (int i = 0; i < count; ++i) {
-    if (sameNoCase(surface_.itemText(IDC_MGL_LIST, i), name)) return;
+    if (equalsNoCase(surface_.itemText(IDC_MGL_LIST, i), name)) return;
   }
   RegKey key;
   if (!key.open(*model_.registry, RegRoot::LocalMachine, kMiniGLKeyPath)) return;
