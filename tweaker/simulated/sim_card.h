@@ -36,6 +36,9 @@ struct SimCard {
   uint32_t tvHorzSizeRange = 32, tvVertSizeRange = 32;
   uint32_t pictureSteps = 64;         // brightness, contrast, colour, tint
   uint32_t flickerLevels = 8;
+  // Display masks the driver accepts beyond the card's own check; a card
+  // whose driver cannot switch displays at all has 0.
+  uint32_t switchableDisplays = 0x3F;
 };
 
 // Preset names, in the order they are listed.

@@ -75,6 +75,7 @@ const NumberField kNumberFields[] = {
     {"TvVertSizeRange", 0xFFFF, [](SimCard& c, uint32_t v) { c.tvVertSizeRange = v; }},
     {"PictureSteps", 0xFFFF, [](SimCard& c, uint32_t v) { c.pictureSteps = v == 0 ? 1 : v; }},
     {"FlickerLevels", 0xFFFF, [](SimCard& c, uint32_t v) { c.flickerLevels = v == 0 ? 1 : v; }},
+    {"SwitchableDisplays", 0x3F, [](SimCard& c, uint32_t v) { c.switchableDisplays = v; }},
 };
 
 }  // namespace

@@ -55,7 +55,7 @@ const DriverRow kDriverTable[] = {
     {DriverFunction::DRV_SET_ACTIVE_DISPLAYS, 12, 0,
      [](const SimCard& c, SimDriverState& s, const uint32_t* p, std::size_t, uint8_t*) {
        // At least one display, and only ones the card has.
-       if (p[0] == 0 || (p[0] & ~c.supportedDisplays)) return kRefused;
+       if (p[0] == 0 || (p[0] & ~c.supportedDisplays) || (p[0] & ~c.switchableDisplays)) return kRefused;
        s.activeDisplays = p[0];
        return kDone;
      }},

@@ -11,6 +11,8 @@
 #include "tweaker/shell/win32/scheme_dialogs.h"
 #include "tweaker/settings/win32/options_dialog_proc.h"
 #include "tweaker/shell/win32/tray_shell.h"
+#include "tweaker/display/win32/outputs_dialog_proc.h"
+#include "tweaker/settings/win32/minigl_dialog_proc.h"
 
 namespace vdx {
 
@@ -50,6 +52,24 @@ void runOverclock(ShellWindow& shell, const DialogCommand& dialog) {
                                       composeTooltip(shell, tip, sizeof tip);
                                     }};
   DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, overclockDialogProc,
+void runOutputs(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  // The track bars and up-down controls are common controls.
+  InitCommonControls();
+  OutputsDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = OutputsDialogModel{&p.escapes, &p.identity, &p.preferences, p.services.display, p.messageBoxes, nullptr};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, outputsDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
+void runMiniGL(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  MiniGLDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = MiniGLDialogModel{p.services.registry, &p.identity, &p.currentOptions, p.services.profile,
+                                 p.schemeFilePath};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, miniGLDialogProc,
                   reinterpret_cast<LPARAM>(&args));
 }
 
@@ -62,6 +82,8 @@ const DialogLauncher kLaunchers[] = {
     {DialogKind::Options, runOptions},
     {DialogKind::ConfigureSchemes, runConfigureSchemes},
     {DialogKind::Overclock, runOverclock},
+    {DialogKind::DisplayOutputs, runOutputs},
+    {DialogKind::MiniGLApplications, runMiniGL},
 };
 
 }  // namespace
