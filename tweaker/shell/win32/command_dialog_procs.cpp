@@ -52,6 +52,9 @@ void runOverclock(ShellWindow& shell, const DialogCommand& dialog) {
                                       composeTooltip(shell, tip, sizeof tip);
                                     }};
   DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, overclockDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 void runOutputs(ShellWindow& shell, const DialogCommand& dialog) {
   Program& p = shell.program;
   // The track bars and up-down controls are common controls.
