@@ -1,5 +1,9 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
+#include <commctrl.h>
+
+#include "tweaker/display/win32/gamma_dialog_proc.h"
+#include "tweaker/display/win32/refresh_rates_dialog_proc.h"
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/settings/win32/options_dialog_proc.h"
 
@@ -31,6 +35,25 @@ void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
                   reinterpret_cast<LPARAM>(&args));
 }
 
+void runGamma(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  InitCommonControls();  // the track bars
+  GammaDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = GammaDialogModel{p.services, &p.identity, &p.preferences.gammaType, &p.escapes};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, gammaDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
+void runRefreshRates(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  RefreshRatesDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = RefreshRatesModel{p.services, p.identity.classKeyPath, p.messageBoxes};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, refreshRatesDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 struct DialogLauncher {
   DialogKind kind;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
@@ -38,6 +61,8 @@ struct DialogLauncher {
 
 const DialogLauncher kLaunchers[] = {
     {DialogKind::Options, runOptions},
+    {DialogKind::Gamma, runGamma},
+    {DialogKind::RefreshRates, runRefreshRates},
 };
 
 }  // namespace
