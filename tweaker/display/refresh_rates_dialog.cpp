@@ -1,7 +1,7 @@
 #include "tweaker/display/refresh_rates_dialog.h"
 
 #include <cstdio>
-#include <new>
+#include <cstdlib>
 
 #include "tweaker/display/display_reset.h"
 #include "tweaker/resources/resource.h"
@@ -21,10 +21,14 @@ const char kWarning[] =
 
 }  // namespace
 
+void RefreshRatesDialog::FreeTable::operator()(RefreshModeEntry* t) const { std::free(t); }
+
 void RefreshRatesDialog::init(WindowHandle self) {
   self_ = self;
   surface_.setText(IDC_REFRESH_WARNING, kWarning);
-  table_.reset(new (std::nothrow) RefreshModeEntry[kRefreshModeCapacity]());
+  // calloc: the table starts zeroed, and a nothrow new would bring the
+  // library's exception machinery into a program built without it.
+  table_.reset(static_cast<RefreshModeEntry*>(std::calloc(kRefreshModeCapacity, sizeof(RefreshModeEntry))));
   if (!table_) {
     surface_.endDialog(kIdCancel);
     return;
@@ -35,7 +39,7 @@ void RefreshRatesDialog::init(WindowHandle self) {
   // A table full of modes lists what fits and stops.
   for (uint32_t i = 0; used < kRefreshModeCapacity && model_.hw.display->enumMode(i, &mode); ++i) {
     if (mode.bitsPerPixel <= 4) continue;
-    RefreshModeEntry* e = &table_[used++];
+    RefreshModeEntry* e = &table_.get()[used++];
     e->bitsPerPixel = static_cast<int32_t>(mode.bitsPerPixel);
     e->width = static_cast<int32_t>(mode.width);
     e->height = static_cast<int32_t>(mode.height);
@@ -96,8 +100,8 @@ void RefreshRatesDialog::confirm(RefreshModeEntry* e) {
 void RefreshRatesDialog::apply() {
   if (!surface_.enabled(kIdApply)) return;  // nothing changed
   model_.hw.display->deviceCaps(&width_, &height_, &bitsPerPixel_);  // the mode may have changed meanwhile
-  for (int i = 0; i < kRefreshModeCapacity && table_[i].bitsPerPixel != 0; ++i) {
-    RefreshModeEntry* e = &table_[i];
+  for (int i = 0; i < kRefreshModeCapacity && table_.get()[i].bitsPerPixel != 0; ++i) {
+    RefreshModeEntry* e = &table_.get()[i];
     if (!e->changed) continue;
     if (saveModeRate(*model_.hw.registry, model_.classKeyPath, *e, static_cast<int32_t>(width_),
                      static_cast<int32_t>(height_), static_cast<int32_t>(bitsPerPixel_)))

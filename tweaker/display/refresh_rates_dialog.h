@@ -40,7 +40,10 @@ class RefreshRatesDialog {
   DialogSurface& surface_;
   RefreshRatesModel model_;
   WindowHandle self_ = nullptr;
-  std::unique_ptr<RefreshModeEntry[]> table_;
+  struct FreeTable {
+    void operator()(RefreshModeEntry* t) const;
+  };
+  std::unique_ptr<RefreshModeEntry, FreeTable> table_;
   uint32_t width_ = 0, height_ = 0, bitsPerPixel_ = 0;  // the mode in use
 };
 
