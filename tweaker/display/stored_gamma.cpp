@@ -79,19 +79,42 @@ GammaRamp buildGammaRamp(const StoredGamma& g) {
   return ramp;
 }
 
-void ApplyStoredGamma(const Platform& hw, const AdapterIdentity& id, GammaType type, DriverEscapes& escapes) {
-  uint32_t width = 0, height = 0, bpp = 0;
-  hw.display->deviceCaps(&width, &height, &bpp);
-  if (bpp <= 8) return;  // palette modes get no gamma
-  RegKey card;
+std::string formatStoredGamma(const StoredGamma& g) {
+  char text[96];
+  std::snprintf(text, sizeof text, "Gamma=%.2f %.2f %.2f Bright=%.2f %.2f %.2f", g.gamma[0], g.gamma[1], g.gamma[2],
+                g.bright[0], g.bright[1], g.bright[2]);
+  return text;
+}
+
+void BuildGammaTable(GammaSettings* s) { s->table = buildGammaRamp(s->values); }
+
+void ApplyStoredGamma(const Platform& hw, const AdapterIdentity& id, GammaType type, DriverEscapes& escapes,
+                      GammaSettings* s) {
+  s->values = StoredGamma();
+  BuildGammaTable(s);
+  hw.display->deviceCaps(&s->width, &s->height, &s->bitsPerPixel);
+  if (s->bitsPerPixel <= 8) return;  // palette modes get no gamma
   std::string text;
-  if (openCardKey(*hw.registry, id, &card) == 0)
-    readStringValue(card,
-                    gammaValueName(type, static_cast<int>(width), static_cast<int>(height), static_cast<int>(bpp)),
-                    &text, "");
-  card.close();
-  if (type == GAMMA_DISABLED) return;
-  escapes.SetGammaRamp(buildGammaRamp(parseStoredGamma(text)), false);
+  {
+    RegKey card;
+    if (openCardKey(*hw.registry, id, &card) == 0)
+      readStringValue(card,
+                      gammaValueName(type, static_cast<int>(s->width), static_cast<int>(s->height),
+                                     static_cast<int>(s->bitsPerPixel)),
+                      &text, "");
+  }
+  if (!text.empty()) s->values = parseStoredGamma(text);
+  BuildGammaTable(s);
+  if (type != GAMMA_DISABLED) escapes.SetGammaRamp(s->table, false);
+  const StoredGamma& v = s->values;
+  const bool same = v.gamma[0] == v.gamma[1] && v.gamma[1] == v.gamma[2] && v.bright[0] == v.bright[1] &&
+                    v.bright[1] == v.bright[2];
+  s->selection = same ? kGammaAllChannels : kGammaRed;
+}
+
+void ApplyStoredGamma(const Platform& hw, const AdapterIdentity& id, GammaType type, DriverEscapes& escapes) {
+  GammaSettings temporary;
+  ApplyStoredGamma(hw, id, type, escapes, &temporary);
 }
 
 }  // namespace vdx

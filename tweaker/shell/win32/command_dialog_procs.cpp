@@ -5,14 +5,16 @@
 #include <cstring>
 
 #include "tweaker/adapter/win32/overclock_dialog_proc.h"
+#include "tweaker/display/win32/gamma_dialog_proc.h"
+#include "tweaker/display/win32/outputs_dialog_proc.h"
+#include "tweaker/display/win32/refresh_rates_dialog_proc.h"
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/win32/scheme_list.h"
+#include "tweaker/settings/win32/minigl_dialog_proc.h"
+#include "tweaker/settings/win32/options_dialog_proc.h"
 #include "tweaker/shell/command_schemes.h"
 #include "tweaker/shell/win32/scheme_dialogs.h"
-#include "tweaker/settings/win32/options_dialog_proc.h"
 #include "tweaker/shell/win32/tray_shell.h"
-#include "tweaker/display/win32/outputs_dialog_proc.h"
-#include "tweaker/settings/win32/minigl_dialog_proc.h"
 
 namespace vdx {
 
@@ -76,6 +78,25 @@ void runMiniGL(ShellWindow& shell, const DialogCommand& dialog) {
                   reinterpret_cast<LPARAM>(&args));
 }
 
+void runGamma(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  InitCommonControls();  // the track bars
+  GammaDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = GammaDialogModel{p.services, &p.identity, &p.preferences.gammaType, &p.escapes};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, gammaDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
+void runRefreshRates(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  RefreshRatesDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = RefreshRatesModel{p.services, p.identity.classKeyPath, p.messageBoxes};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, refreshRatesDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 struct DialogLauncher {
   DialogKind kind;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
@@ -87,6 +108,8 @@ const DialogLauncher kLaunchers[] = {
     {DialogKind::Overclock, runOverclock},
     {DialogKind::DisplayOutputs, runOutputs},
     {DialogKind::MiniGLApplications, runMiniGL},
+    {DialogKind::Gamma, runGamma},
+    {DialogKind::RefreshRates, runRefreshRates},
 };
 
 }  // namespace
