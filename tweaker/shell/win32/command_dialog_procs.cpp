@@ -1,5 +1,6 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
+#include "tweaker/display/win32/about_dialog_proc.h"
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/settings/win32/options_dialog_proc.h"
 
@@ -31,6 +32,16 @@ void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
                   reinterpret_cast<LPARAM>(&args));
 }
 
+void runAbout(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  AboutDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = AboutDialogModel{p.services.system, p.services.registry, p.services.ports, p.services.clock,
+                                &p.escapes,        &p.identity,          programPath()};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, aboutDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 struct DialogLauncher {
   DialogKind kind;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
@@ -38,6 +49,7 @@ struct DialogLauncher {
 
 const DialogLauncher kLaunchers[] = {
     {DialogKind::Options, runOptions},
+    {DialogKind::About, runAbout},
 };
 
 }  // namespace
