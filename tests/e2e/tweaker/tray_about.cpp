@@ -4,6 +4,7 @@
 // and an OpenGL driver the registry does not list.
 #include <intrin.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 

@@ -71,7 +71,8 @@ TEST(IcdRegistryTest, MatchesStringDataIgnoringCaseOnly) {
   FakeRegistry reg;
   EXPECT_FALSE(icdRegistered(reg, "S3MICD.DLL")) << "no OpenGLdrivers key";
   reg.setDword(RegRoot::LocalMachine, kOpenGlDrivers, "Number", 0);
-  reg.setRaw(RegRoot::LocalMachine, kOpenGlDrivers, "Binary", kRegBinary, "S3MICD.DLL", 10);
+  const std::string name = "S3MICD.DLL";
+  reg.setRaw(RegRoot::LocalMachine, kOpenGlDrivers, "Binary", kRegBinary, {name.begin(), name.end()});
   EXPECT_FALSE(icdRegistered(reg, "S3MICD.DLL")) << "only REG_SZ data counts";
   reg.setString(RegRoot::LocalMachine, kOpenGlDrivers, "S3", "s3micd.dll");
   EXPECT_TRUE(icdRegistered(reg, "S3MICD.DLL"));
