@@ -58,7 +58,11 @@ HWND openAbout(tray::Session& s) {
   if (!menu) return nullptr;
   tray::mnemonic(menu, 'a');  // "&About"
   // The processor's clock is measured for 350 ms before the dialog shows.
-  return e2e::waitDialog(s.process().id, "About Vidarix - (v", 8000);
+  for (int i = 0; i < 80; ++i, e2e::pause(100)) {
+    for (HWND w : e2e::windowsOf(s.process().id))
+      if (e2e::text(w).rfind("About Vidarix - (v", 0) == 0 && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
 }
 
 void checkProcessor(HWND dialog, const std::string& card) {
