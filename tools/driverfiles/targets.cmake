@@ -17,7 +17,8 @@ if(TRAY_BUILD STREQUAL "win64" AND NOT TRAY_WINE_TESTS)
     "SAVAGE2K.DRV|4.12.01.9110-9.10.15|4,12,1,9110|0x3|Savage 2000 display driver"
     "S2KICD.DLL|4.12.01.9110-9.51.1|4,12,1,9110|0x2|Savage 2000 OpenGL driver"
     "metal.dll|4.12.01.2068-1.0.6|4,12,1,2068|0x2|MeTaL interface"
-    "qdvd.dll|4.12.01.2068-2.0.4|4,12,1,2068|0x2|DVD acceleration")
+    "qdvd.dll|4.12.01.2068-2.0.4|4,12,1,2068|0x2|DVD acceleration"
+    "DDRAW.DLL|4.06.02.0436|4,6,2,436|0x2|Microsoft DirectDraw")
   set(driver_dir ${CMAKE_BINARY_DIR}/driverfiles)
   file(MAKE_DIRECTORY ${driver_dir})
   set(driver_outputs)

@@ -62,6 +62,15 @@ regfile="$TRAY_WINE_LOG/provision-vidarix.reg"
       done
     done
   done <<<"$cards"
+  # The installed OpenGL drivers; the Savage3D's is left out, so that card
+  # shows the About dialog's warning.
+  echo '[-HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\OpenGLdrivers]'
+  echo '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\OpenGLdrivers]'
+  echo '"S3 Savage4"="s3micd.dll"'
+  echo '"S3 Savage/MX"="MXICD.DLL"'
+  echo '"S3 Savage 2000"="S2KICD.DLL"'
+  echo '"Count"=dword:00000003'
+  echo
   for exe in Vidarix.exe Vidarix-sim.exe wine_identify.exe; do
     echo "[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\$exe]"
     echo '"Version"="win98"'

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "tweaker/adapter/win32/overclock_dialog_proc.h"
+#include "tweaker/display/win32/about_dialog_proc.h"
 #include "tweaker/display/win32/gamma_dialog_proc.h"
 #include "tweaker/display/win32/outputs_dialog_proc.h"
 #include "tweaker/display/win32/refresh_rates_dialog_proc.h"
@@ -97,6 +98,16 @@ void runRefreshRates(ShellWindow& shell, const DialogCommand& dialog) {
                   reinterpret_cast<LPARAM>(&args));
 }
 
+void runAbout(ShellWindow& shell, const DialogCommand& dialog) {
+  Program& p = shell.program;
+  AboutDialogArgs args;
+  args.frame = frameOf(p, dialog);
+  args.model = AboutDialogModel{p.services.system, p.services.registry, p.services.ports, p.services.clock,
+                                &p.escapes,        &p.identity,          programPath()};
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, aboutDialogProc,
+                  reinterpret_cast<LPARAM>(&args));
+}
+
 struct DialogLauncher {
   DialogKind kind;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
@@ -110,6 +121,7 @@ const DialogLauncher kLaunchers[] = {
     {DialogKind::MiniGLApplications, runMiniGL},
     {DialogKind::Gamma, runGamma},
     {DialogKind::RefreshRates, runRefreshRates},
+    {DialogKind::About, runAbout},
 };
 
 }  // namespace
