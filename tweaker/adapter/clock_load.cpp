@@ -5,6 +5,7 @@
 
 #include "tweaker/adapter/pll.h"
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_format.h"
 #include "tweaker/common/text_rules.h"
 
 namespace vdx {
@@ -39,7 +40,7 @@ bool readNumber(const RegKey& card, const char* name, float* out) {
 
 void writeNumber(const RegKey& card, const char* name, const char* format, float value) {
   char text[32];
-  std::snprintf(text, sizeof text, format, value);
+  formatText(text, sizeof text, format, value);
   writeStringValue(card, name, text);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_format.h"
 
 namespace vdx {
 
@@ -14,7 +15,7 @@ void applyAction(const RegKey& card, const char* name, ClockAction action, float
     deleteValue(card, name);
   } else if (action == ClockAction::Store && mhz != 0.0f) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", mhz);
+    formatText(text, sizeof text, "%.2f", mhz);
     writeStringValue(card, name, text);
   }
 }
@@ -28,7 +29,7 @@ bool holdsText(const RegKey& card, const char* name) {
 bool parseRatio(const std::string& text, float* out) {
   if (text.empty()) return false;
   char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
+  const double value = readDecimal(text.c_str(), &end);
   while (end && (*end == ' ' || *end == '\t')) ++end;
   if (!end || *end != '\0' || !(value >= 0.5 && value <= 2.0)) return false;
   *out = static_cast<float>(value);
@@ -65,7 +66,7 @@ void setClocksNow(const Platform& hw, const AdapterIdentity& id, const ClockRule
   if (parseRatio(save.ratioText, &ratio)) {
     clocks.clkRatio = ratio;
     char text[32];
-    std::snprintf(text, sizeof text, "%.4f", ratio);
+    formatText(text, sizeof text, "%.4f", ratio);
     writeStringValue(card, "ClkRatio", text);
   }
 }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tweaker/common/text_format.h"
+
 namespace vdx {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr uint32_t kMeasureMs = 350;
 
 std::string format(const char* fmt, const char* vendor, uint32_t n) {
   char buf[160];
-  std::snprintf(buf, sizeof buf, fmt, vendor, static_cast<long>(n));
+  formatText(buf, sizeof buf, fmt, vendor, static_cast<long>(n));
   return buf;
 }
 
@@ -73,7 +75,7 @@ std::string centaurName(const CpuInfo& c) {
   if (c.model < 8) return name + " WinChip C6";
   if (c.model == 8) return name + " WinChip2";
   char buf[48];
-  std::snprintf(buf, sizeof buf, " Family %d, Model %d", 5, static_cast<int>(c.model));
+  formatText(buf, sizeof buf, " Family %d, Model %d", 5, static_cast<int>(c.model));
   return name + buf;
 }
 
@@ -168,7 +170,7 @@ std::string cpuName(SystemServices& system, CpuInfo* info) {
   }
   if (name.empty()) {
     char buf[160];
-    std::snprintf(buf, sizeof buf, "%s ??? %04X", info->vendor, static_cast<unsigned>(info->familyModel));
+    formatText(buf, sizeof buf, "%s ??? %04X", info->vendor, static_cast<unsigned>(info->familyModel));
     name = buf;
   }
   return name;
@@ -189,11 +191,11 @@ std::string cpuFeatureList(SystemServices& system, CpuInfo* info) {
 
 std::string cpuInfoText(const CpuInfo& info) {
   char buf[96];
-  int n = std::snprintf(buf, sizeof buf, "Stepping %d  ", static_cast<int>(info.stepping));
+  int n = formatText(buf, sizeof buf, "Stepping %d  ", static_cast<int>(info.stepping));
   if (info.maxLeaf <= 1 && info.maxExtLeaf <= 1)
-    std::snprintf(buf + n, sizeof buf - n, "L1=unknown  L2=unknown");
+    formatText(buf + n, sizeof buf - n, "L1=unknown  L2=unknown");
   else
-    std::snprintf(buf + n, sizeof buf - n, "L1=%ldKB  L2=%ldKB", static_cast<long>(info.l1CodeKb + info.l1DataKb),
+    formatText(buf + n, sizeof buf - n, "L1=%ldKB  L2=%ldKB", static_cast<long>(info.l1CodeKb + info.l1DataKb),
                   static_cast<long>(info.l2Kb));
   return buf;
 }
@@ -230,7 +232,7 @@ CpuFields FillCpuFields(SystemServices& system, MilliClock& clock) {
   double mhz = 0;
   if (MeasureCpuMhz(system, clock, kMeasureMs, &mhz)) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, " at %.1f MHz", mhz);
+    formatText(buf, sizeof buf, " at %.1f MHz", mhz);
     fields.type += buf;
   }
   fields.features = cpuFeatureList(system, &info);

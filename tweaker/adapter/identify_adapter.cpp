@@ -8,6 +8,7 @@
 #include "tweaker/adapter/driver_version_rules.h"
 #include "tweaker/adapter/file_version.h"
 #include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_format.h"
 #include "tweaker/platform/platform.h"
 
 namespace vdx {
@@ -65,7 +66,7 @@ void locateDriverFiles(const Platform& hw, AdapterIdentity& id, const ChipRow* r
 
 std::string cardKeyPathOf(const AdapterIdentity& id) {
   char buf[128];
-  std::snprintf(buf, sizeof buf, "%s\\%x_%x%x", kProgramKeyPath, static_cast<unsigned>(id.deviceId),
+  formatText(buf, sizeof buf, "%s\\%x_%x%x", kProgramKeyPath, static_cast<unsigned>(id.deviceId),
                 static_cast<unsigned>(id.subsystemVendorId), static_cast<unsigned>(id.subsystemId));
   return buf;
 }

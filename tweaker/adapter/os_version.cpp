@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_format.h"
 
 namespace vdx {
 namespace {
@@ -29,19 +30,19 @@ OsVersionCode classifyOsRecord(const OsVersionRecord& record, std::string* text)
     while (first < record.csdVersion.size() && record.csdVersion[first] == ' ') ++first;
     // The service text comes from a 128-byte field; never format more.
     const std::string service = record.csdVersion.substr(first, 127);
-    std::snprintf(buf, sizeof buf, "%u.%02u%s bld %u", static_cast<unsigned>(record.majorVersion),
+    formatText(buf, sizeof buf, "%u.%02u%s bld %u", static_cast<unsigned>(record.majorVersion),
                   static_cast<unsigned>(record.minorVersion), service.c_str(),
                   static_cast<unsigned>(record.buildNumber & 0xFFFF));
     *text = buf;
     return windows95Code(record.minorVersion, service);
   }
   if (record.platformId == kPlatformNt && record.majorVersion == 4 && record.minorVersion == 0) {
-    std::snprintf(buf, sizeof buf, "%u.%02u.%u", 4u, 0u, static_cast<unsigned>(record.buildNumber));
+    formatText(buf, sizeof buf, "%u.%02u.%u", 4u, 0u, static_cast<unsigned>(record.buildNumber));
     *text = buf;
     return kOsNt4;
   }
   if (record.platformId == kPlatformNt && record.majorVersion == 5) {
-    std::snprintf(buf, sizeof buf, "%u.%02u.%u", 5u, static_cast<unsigned>(record.minorVersion),
+    formatText(buf, sizeof buf, "%u.%02u.%u", 5u, static_cast<unsigned>(record.minorVersion),
                   static_cast<unsigned>(record.buildNumber));
     *text = buf;
     return kOsNt5;

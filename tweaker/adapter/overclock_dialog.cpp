@@ -5,6 +5,7 @@
 #include "tweaker/adapter/clock_store.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_format.h"
 #include "tweaker/resources/resource.h"
 
 namespace vdx {
@@ -21,7 +22,7 @@ const int kEclkControls[] = {IDC_OC_ECLK_LABEL,  IDC_OC_ECLK_TEXT,    IDC_OC_ECL
 
 std::string oneDecimal(float mhz) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f", mhz);
+  formatText(text, sizeof text, "%.1f", mhz);
   return text;
 }
 
@@ -31,7 +32,7 @@ int sliderPosition(float mhz) { return static_cast<int>(static_cast<double>(mhz)
 
 std::string clockLabel(float mhz, float startup) {
   char text[48];
-  std::snprintf(text, sizeof text, "%.1f MHz%s", mhz, mhz == startup ? " (Startup default)" : "");
+  formatText(text, sizeof text, "%.1f MHz%s", mhz, mhz == startup ? " (Startup default)" : "");
   return text;
 }
 
@@ -60,7 +61,7 @@ void OverclockDialog::init() {
                pendingEclk_, c.startupEclk);
     surface_.setChecked(IDC_OC_USE_RATIO, c.useClkRatio);
     char ratio[32];
-    std::snprintf(ratio, sizeof ratio, "%.4f", c.clkRatio);
+    formatText(ratio, sizeof ratio, "%.4f", c.clkRatio);
     surface_.setText(IDC_OC_RATIO, ratio);
     surface_.enable(IDC_OC_ECLK_SLIDER, !c.useClkRatio);
   } else {

@@ -4,6 +4,7 @@
 
 #include "tweaker/common/registry_text.h"
 #include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_format.h"
 
 namespace vdx {
 namespace {
@@ -13,7 +14,7 @@ const char kClassRoot[] = "System\\CurrentControlSet\\Services\\Class\\";
 
 std::string hexText(const char* format, uint32_t a, uint32_t b = 0) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, format, static_cast<unsigned>(a), static_cast<unsigned>(b));
+  formatText(buf, sizeof buf, format, static_cast<unsigned>(a), static_cast<unsigned>(b));
   return buf;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/platform/system.h"
 
 namespace vdx {
@@ -38,7 +39,7 @@ DirectXVersion directXVersionFromText(const std::string& text) {
     v.minor -= 1;
   }
   char buf[64];
-  std::snprintf(buf, sizeof buf, "  (DirectX %d.%d)", v.major, v.minor);
+  formatText(buf, sizeof buf, "  (DirectX %d.%d)", v.major, v.minor);
   v.line = text + buf;
   return v;
 }

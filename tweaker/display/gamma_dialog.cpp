@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_format.h"
 #include "tweaker/resources/resource.h"
 #include "tweaker/ui/message_box.h"
 
@@ -29,7 +30,7 @@ int sliderPos(float v) { return static_cast<int>(v * 100 + 0.05f); }
 
 void setFigure(DialogSurface& surface, int id, float v) {
   char text[16];
-  std::snprintf(text, sizeof text, "%.2f", v);
+  formatText(text, sizeof text, "%.2f", v);
   surface.setText(id, text);
 }
 

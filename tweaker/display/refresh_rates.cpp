@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_format.h"
 
 namespace vdx {
 
@@ -13,7 +14,7 @@ std::string defaultKeyPath(const std::string& classKey) { return classKey + "\\D
 
 std::string modeKeyPath(const std::string& classKey, const RefreshModeEntry& e) {
   char tail[48];
-  std::snprintf(tail, sizeof tail, "\\MODES\\%d\\%d,%d", e.bitsPerPixel, e.width, e.height);
+  formatText(tail, sizeof tail, "\\MODES\\%d\\%d,%d", e.bitsPerPixel, e.width, e.height);
   return classKey + tail;
 }
 
@@ -38,7 +39,7 @@ std::string storedRateText(int32_t code) {
   if (code == RATE_OPTIMAL || code == -1) return "-1";
   if (code == 0 || code == RATE_ADAPTER_DEFAULT) return "0";
   char text[16];
-  std::snprintf(text, sizeof text, "%d", code);
+  formatText(text, sizeof text, "%d", code);
   return text;
 }
 
@@ -46,7 +47,7 @@ std::string rateCodeText(int32_t code) {
   if (code == RATE_OPTIMAL) return "Optimal";
   if (code == RATE_ADAPTER_DEFAULT) return "Adapter default";
   char text[24];
-  std::snprintf(text, sizeof text, "%d Hz", code);
+  formatText(text, sizeof text, "%d Hz", code);
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/display/display_reset.h"
 #include "tweaker/resources/resource.h"
 
@@ -45,7 +46,7 @@ void RefreshRatesDialog::init(WindowHandle self) {
     e->height = static_cast<int32_t>(mode.height);
     loadModeRates(*model_.hw.registry, model_.classKeyPath, e);
     char text[48];
-    std::snprintf(text, sizeof text, "%d x %d x %d bpp", e->width, e->height, e->bitsPerPixel);
+    formatText(text, sizeof text, "%d x %d x %d bpp", e->width, e->height, e->bitsPerPixel);
     const int index = surface_.addItem(IDC_REFRESH_MODES, text, reinterpret_cast<ItemData>(e));
     if (mode.width == width_ && mode.height == height_ && mode.bitsPerPixel == bitsPerPixel_) {
       surface_.select(IDC_REFRESH_MODES, index);

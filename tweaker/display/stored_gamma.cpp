@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "tweaker/common/registry_utils.h"
+#include "tweaker/common/text_format.h"
 
 namespace vdx {
 
@@ -21,13 +22,13 @@ std::string gammaValueName(GammaType type, int width, int height, int bitsPerPix
   char name[64];
   switch (type) {
     case GAMMA_BY_BPP:
-      std::snprintf(name, sizeof name, "Gamma(%ubpp)", static_cast<unsigned>(bitsPerPixel));
+      formatText(name, sizeof name, "Gamma(%ubpp)", static_cast<unsigned>(bitsPerPixel));
       break;
     case GAMMA_GLOBAL:
-      std::snprintf(name, sizeof name, "Gamma(all)");
+      formatText(name, sizeof name, "Gamma(all)");
       break;
     default:
-      std::snprintf(name, sizeof name, "Gamma(%ux%ux%u)", static_cast<unsigned>(width),
+      formatText(name, sizeof name, "Gamma(%ux%ux%u)", static_cast<unsigned>(width),
                     static_cast<unsigned>(height), static_cast<unsigned>(bitsPerPixel));
       break;
   }
@@ -38,7 +39,7 @@ StoredGamma parseStoredGamma(const std::string& text) {
   StoredGamma g;
   float v[6] = {1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f};
   // "Gamma=R G B Bright=R G B": the figures up to the first missing or
-  // malformed one are read, the rest keep 1.0. (strtof rather than sscanf:
+  // malformed one are read, the rest keep 1.0. (readDecimal rather than sscanf:
   // the scanf family costs the program 15 KB more.)
   const char* p = text.c_str();
   if (std::strncmp(p, "Gamma=", 6) == 0) {
@@ -50,7 +51,7 @@ StoredGamma parseStoredGamma(const std::string& text) {
         p += 7;
       }
       char* end = nullptr;
-      const float f = std::strtof(p, &end);
+      const float f = static_cast<float>(readDecimal(p, &end));
       if (end == p) break;
       v[i] = f;
       p = end;
@@ -81,7 +82,7 @@ GammaRamp buildGammaRamp(const StoredGamma& g) {
 
 std::string formatStoredGamma(const StoredGamma& g) {
   char text[96];
-  std::snprintf(text, sizeof text, "Gamma=%.2f %.2f %.2f Bright=%.2f %.2f %.2f", g.gamma[0], g.gamma[1], g.gamma[2],
+  formatText(text, sizeof text, "Gamma=%.2f %.2f %.2f Bright=%.2f %.2f %.2f", g.gamma[0], g.gamma[1], g.gamma[2],
                 g.bright[0], g.bright[1], g.bright[2]);
   return text;
 }

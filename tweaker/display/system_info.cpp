@@ -11,6 +11,7 @@
 #include "tweaker/adapter/physical_memory.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_format.h"
 #include "tweaker/display/directx_version.h"
 #include "tweaker/resources/resource.h"
 
@@ -91,16 +92,16 @@ std::string biosLine(const uint16_t* w, const uint16_t* d) {
   if (!w) return "???";
   char buf[96];
   if (w[4] == 1 && w[5] == 0)
-    std::snprintf(buf, sizeof buf, "%x.%02X.%02X", w[0], w[1], w[2]);
+    formatText(buf, sizeof buf, "%x.%02X.%02X", w[0], w[1], w[2]);
   else if (w[4] == 1)
-    std::snprintf(buf, sizeof buf, "%x.%02X.%02X-%x%02X.%02X", w[0], w[1], w[2], w[5], w[6], w[7]);
+    formatText(buf, sizeof buf, "%x.%02X.%02X-%x%02X.%02X", w[0], w[1], w[2], w[5], w[6], w[7]);
   else if (w[5] == 0)
-    std::snprintf(buf, sizeof buf, "%x.%02X.%02X - %02X", w[0], w[1], w[2], w[3]);
+    formatText(buf, sizeof buf, "%x.%02X.%02X - %02X", w[0], w[1], w[2], w[3]);
   else
-    std::snprintf(buf, sizeof buf, "%x.%02x.%02x.%02x-%x%02x.%02x", w[0], w[1], w[2], w[3], w[5], w[6], w[7]);
+    formatText(buf, sizeof buf, "%x.%02x.%02x.%02x-%x%02x.%02x", w[0], w[1], w[2], w[3], w[5], w[6], w[7]);
   std::string line = buf;
   if (d) {
-    std::snprintf(buf, sizeof buf, " [%x/%x/%x]", d[0], d[1], d[2]);
+    formatText(buf, sizeof buf, " [%x/%x/%x]", d[0], d[1], d[2]);
     line += buf;
   }
   return line;
@@ -109,7 +110,7 @@ std::string biosLine(const uint16_t* w, const uint16_t* d) {
 std::string makerLine(uint16_t vendor, uint16_t subsystem) {
   const char* maker = nameOf(kMakers, vendor);
   char buf[48];
-  std::snprintf(buf, sizeof buf, "%s (%04X%04X)", maker ? maker : "S3 Inc.", vendor, subsystem);
+  formatText(buf, sizeof buf, "%s (%04X%04X)", maker ? maker : "S3 Inc.", vendor, subsystem);
   return buf;
 }
 
@@ -122,18 +123,18 @@ bool chipKnown(uint32_t deviceId) {
 std::string chipLine(const AdapterIdentity& identity, const std::string& revisionText) {
   char buf[32];
   if (!chipKnown(identity.deviceId)) {
-    std::snprintf(buf, sizeof buf, "Chipset ID=%04Xh", static_cast<unsigned>(identity.deviceId));
+    formatText(buf, sizeof buf, "Chipset ID=%04Xh", static_cast<unsigned>(identity.deviceId));
     return buf;
   }
   if (!revisionText.empty()) return identity.chipName + ", rev " + revisionText;
-  std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned>(identity.revision));
+  formatText(buf, sizeof buf, "0x%02X", static_cast<unsigned>(identity.revision));
   return identity.chipName + ", rev " + buf;
 }
 
 std::string clockLine(bool shown, float mhz) {
   if (!shown) return "???";
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.1f MHz", mhz);
+  formatText(buf, sizeof buf, "%.1f MHz", mhz);
   return buf;
 }
 
@@ -144,7 +145,7 @@ std::string osLine(uint32_t code, const std::string& versionText) {
 
 std::string memoryLine(const MemoryStatusRecord& m) {
   char buf[96];
-  std::snprintf(buf, sizeof buf, "%lu MB/%lu MB free, virt=%lu MB/%lu MB free",
+  formatText(buf, sizeof buf, "%lu MB/%lu MB free, virt=%lu MB/%lu MB free",
                 static_cast<unsigned long>(megabytesRoundedUp(m.totalPhys)),
                 static_cast<unsigned long>(megabytesRoundedUp(m.availPhys)),
                 static_cast<unsigned long>(megabytesRoundedUp(m.totalPageFile)),
@@ -155,9 +156,9 @@ std::string memoryLine(const MemoryStatusRecord& m) {
 std::string videoMemoryLine(const uint32_t* bytes, uint8_t memoryType) {
   char buf[32];
   if (bytes)
-    std::snprintf(buf, sizeof buf, "%ld MB ", static_cast<long>(*bytes / 1048576));
+    formatText(buf, sizeof buf, "%ld MB ", static_cast<long>(*bytes / 1048576));
   else
-    std::snprintf(buf, sizeof buf, "??? MB ");
+    formatText(buf, sizeof buf, "??? MB ");
   const char* kind = nameOf(kMemoryKinds, memoryType);
   return kind ? std::string(buf) + kind : std::string(buf);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/resources/resource.h"
 #include "tweaker/schemes/scheme_file.h"
 
@@ -67,7 +68,7 @@ void SaveAsDialog::ok() {
   r.keepAgpSizeSame = surface_.checked(IDC_SAVE_AS_KEEP_AGP);
   if (!model_.profile->readString(model_.schemeFile, kSchemeSection, name, "", 512).empty()) {
     char text[256];
-    snprintf(text, sizeof text,
+    formatText(text, sizeof text,
              "There is already a scheme called \"%s\" in your list.  Overwrite it with a new one?", name.c_str());
     const int answer =
         ShowMessageBox(*model_.boxes, model_.owner, text, "Vidarix", kMbYesNoCancel | kMbIconQuestion);

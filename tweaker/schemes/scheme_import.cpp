@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/scheme_line.h"
 
@@ -17,7 +18,7 @@ int importSchemes(const SchemeImport& in) {
     const std::string name = key.size() > kSchemeNameChars ? key.substr(0, kSchemeNameChars) : key;
     if (!yesToAll && !profile.readString(in.ourFile, kSchemeSection, name, "", 512).empty()) {
       char text[256];
-      snprintf(text, sizeof text,
+      formatText(text, sizeof text,
                "There is already a scheme called \"%s\" in your list.  Overwrite it with a new one?", name.c_str());
       const int answer =
           ShowMessageBox(*in.boxes, in.owner, text, "Vidarix", kMbYesAllNoCancel | kMbIconQuestion);

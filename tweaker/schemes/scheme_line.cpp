@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/settings/tristate_names.h"
 
 namespace vdx {
@@ -19,7 +20,7 @@ class LineBuffer {
     if (used_ >= sizeof text_ - 1) return;
     va_list args;
     va_start(args, format);
-    const int n = vsnprintf(text_ + used_, sizeof text_ - used_, format, args);
+    const int n = formatTextV(text_ + used_, sizeof text_ - used_, format, args);
     va_end(args);
     if (n > 0) used_ += static_cast<std::size_t>(n);
     if (used_ > sizeof text_ - 1) used_ = sizeof text_ - 1;
@@ -124,7 +125,7 @@ bool equalsNoCase(const char* a, const char* b) {
   return *a == *b;
 }
 
-float readFloat(const char* text) { return strtof(text, nullptr); }
+float readFloat(const char* text) { return static_cast<float>(readDecimal(text, nullptr)); }
 
 float clampTo(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
@@ -178,7 +179,7 @@ std::string formatSchemeLine(const SchemeSaveRequest& request, const SchemeWrite
   if (request.includeStandard) {
     addFlags(out, o, kStandardPairs, sizeof kStandardPairs / sizeof kStandardPairs[0]);
     char db[32];
-    snprintf(db, sizeof db, "%.1f", static_cast<double>(o.DB));
+    formatText(db, sizeof db, "%.1f", static_cast<double>(o.DB));
     out.add(" %s:%s", "DB", db);
     out.add(" %s:%d", "TC", o.TC);
     out.add(" %s:%d", "TM", o.TM);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/settings/option_table.h"
 #include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/settings_keys.h"
@@ -98,7 +99,7 @@ void writeText(const RegKey& key, const std::string& name, bool isDefault, bool 
 
 std::string format(const char* fmt, int32_t value) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, fmt, static_cast<int>(value));
+  formatText(buffer, sizeof buffer, fmt, static_cast<int>(value));
   return buffer;
 }
 
@@ -122,7 +123,7 @@ void writeRow(const RegKey& key, const OptionRow& row, const OptionContext& ctx,
       break;
     case OptionEncoding::Decimal: {
       char buffer[64];
-      std::snprintf(buffer, sizeof buffer, "%.1f", static_cast<double>(current.*row.floatField));
+      formatText(buffer, sizeof buffer, "%.1f", static_cast<double>(current.*row.floatField));
       writeText(key, name, current.*row.floatField == defaults.*row.floatField, writeDefaults, buffer);
       break;
     }

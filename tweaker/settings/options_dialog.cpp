@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/resources/resource.h"
 #include "tweaker/settings/preferences_store.h"
 #include "tweaker/common/registry_utils.h"
@@ -40,7 +41,7 @@ constexpr int kSizeDigits = 10;  // any 32-bit unsigned number fits
 
 std::string unsignedText(int32_t value) {
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%u", static_cast<unsigned>(value));
+  formatText(buffer, sizeof buffer, "%u", static_cast<unsigned>(value));
   return buffer;
 }
 

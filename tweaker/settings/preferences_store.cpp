@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/settings/agp_size_list.h"
 #include "tweaker/common/registry_utils.h"
 #include "tweaker/settings/settings_keys.h"
@@ -86,7 +87,7 @@ void readDriverKey(Registry& reg, const AdapterIdentity& id, Preferences& prefs)
 
 std::string decimal(int32_t value) {
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(value));
+  formatText(buffer, sizeof buffer, "%d", static_cast<int>(value));
   return buffer;
 }
 

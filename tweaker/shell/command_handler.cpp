@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tweaker/common/text_format.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/command_options.h"
 
@@ -55,7 +56,7 @@ DisplayChangeAnswer confirmDisplayChange(Program& program, WindowHandle owner, c
     return answer;
   }
   char text[512];
-  std::snprintf(text, sizeof text,
+  formatText(text, sizeof text,
                 "To use the new %s, you must restart Windows or change your display settings.\n\n"
                 "Choose Yes to change the setting and reset the display.\n"
                 "No to change the setting without resetting display.\n"

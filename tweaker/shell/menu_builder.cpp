@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tweaker/common/text_compare.h"
+#include "tweaker/common/text_format.h"
 #include "tweaker/resources/resource.h"
 #include "tweaker/settings/menu_option_table.h"
 #include "tweaker/shell/command_dialogs.h"
@@ -67,7 +68,7 @@ void insertAgpSizes(const TrayMenuInputs& in, MenuNode& agp) {
     if (size > in.physicalMemoryMb) continue;
     // A size outside the command range would be an item that does nothing.
     if (size == 0 || size > IDM_AGP_SIZE_LAST - IDM_AGP_SIZE_CUSTOM) continue;
-    std::snprintf(text, sizeof text, "%u MB", static_cast<unsigned>(size));
+    formatText(text, sizeof text, "%u MB", static_cast<unsigned>(size));
     insertMenuAt(agp, pos++, MenuNode::item(static_cast<uint16_t>(IDM_AGP_SIZE_CUSTOM + size), text));
   }
   insertMenuAt(agp, pos, MenuNode::item(IDM_AGP_SIZE_CUSTOM, "Custom"));
@@ -127,7 +128,7 @@ void addTweakRes(const TrayMenuInputs& in, TrayMenu& menu) {
       ++k;
       previousDepth = mode.bitsPerPixel;
     }
-    std::snprintf(text, sizeof text, "%dx%d (%d bpp)", static_cast<int>(mode.width),
+    formatText(text, sizeof text, "%dx%d (%d bpp)", static_cast<int>(mode.width),
                   static_cast<int>(mode.height), static_cast<int>(mode.bitsPerPixel));
     const uint16_t id = static_cast<uint16_t>(IDM_DISPLAY_MODE_FIRST + k);
     insertRecorded(menu, res, k, MenuNode::item(id, text));

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tweaker/common/text_format.h"
+
 namespace vdx {
 
 std::string composeTooltipText(const TooltipState& s) {
@@ -12,16 +14,16 @@ std::string composeTooltipText(const TooltipState& s) {
     text = "Vidarix";
   } else {
     text = s.chipName;
-    std::snprintf(buf, sizeof buf, "@%.1fMHz", s.mclkMhz);
+    formatText(buf, sizeof buf, "@%.1fMHz", s.mclkMhz);
     text += buf;
     if (s.eclkMhz != 0.0) {
-      std::snprintf(buf, sizeof buf, "/%.1fMHz", s.eclkMhz);
+      formatText(buf, sizeof buf, "/%.1fMHz", s.eclkMhz);
       text += buf;
     }
   }
   text += s.vsync ? "-Vsync" : "-NoVsync";
   if (s.autoAgp) {
-    std::snprintf(buf, sizeof buf, " AutoAGP(%d)", s.agpSize);
+    formatText(buf, sizeof buf, " AutoAGP(%d)", s.agpSize);
     text += buf;
   } else {
     text += s.vidTexOnly ? " VidOnly" : " Vid/AGP";

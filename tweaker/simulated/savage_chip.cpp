@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tweaker/common/text_format.h"
+
 namespace vdx {
 
 namespace {
@@ -179,7 +181,7 @@ std::vector<PortAccess> SavageChip::accessesWithoutStatus() const {
 
 std::string SavageChip::cardTag() const {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%04X%02X%04X%04X", card_.deviceId, card_.revision, card_.subsystemVendorId,
+  formatText(buf, sizeof buf, "%04X%02X%04X%04X", card_.deviceId, card_.revision, card_.subsystemVendorId,
                 card_.subsystemId);
   return buf;
 }

@@ -81,7 +81,9 @@ TEST(SaveAs, AnExistingNameIsAskedAboutAndABadNameRefused) {
     s.setText(IDC_SAVE_AS_NAME, c.name);
     d.command(kIdOk, 0);
     EXPECT_EQ(s.ended(), c.ended);
-    if (c.ended) EXPECT_EQ(s.result(), c.result);
+    if (c.ended) {
+      EXPECT_EQ(s.result(), c.result);
+    }
     ASSERT_EQ(boxes.shown.size(), 1u);
     if (c.message) {
       EXPECT_EQ(boxes.shown[0].text, c.message);

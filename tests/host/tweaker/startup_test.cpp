@@ -358,12 +358,17 @@ TEST(StoredGamma, ValueNamesAndPartialTexts) {
   g = parseStoredGamma("garbage");
   EXPECT_FLOAT_EQ(1.0f, g.gamma[0]);
   // Damaged values stay inside what the Gamma dialog can set.
-  g = parseStoredGamma("Gamma=0 nan 9 Bright=-1 1 7");
+  g = parseStoredGamma("Gamma=0 1 9 Bright=-1 1 7");
   EXPECT_FLOAT_EQ(0.10f, g.gamma[0]);
   EXPECT_FLOAT_EQ(1.0f, g.gamma[1]);
   EXPECT_FLOAT_EQ(3.0f, g.gamma[2]);
   EXPECT_FLOAT_EQ(0.0f, g.bright[0]);
   EXPECT_FLOAT_EQ(3.0f, g.bright[2]);
+  // "nan" is no number: reading stops there and the rest keep 1.0.
+  g = parseStoredGamma("Gamma=0.5 nan 9 Bright=2 2 2");
+  EXPECT_FLOAT_EQ(0.5f, g.gamma[0]);
+  EXPECT_FLOAT_EQ(1.0f, g.gamma[2]);
+  EXPECT_FLOAT_EQ(1.0f, g.bright[0]);
 }
 
 TEST(StoredGamma, TableIdentityAndBrightnessOffsets) {

@@ -66,8 +66,9 @@ bool Win32System::fileVersionText(const std::string& path, std::string* text) {
   const unsigned language = t[0] | t[1] << 8;
   const unsigned codePage = t[2] | t[3] << 8;
   char query[64];
-  std::snprintf(query, sizeof query, "\\StringFileInfo\\%02x%02x%02x%02x\\FileVersion", language >> 8,
-                language & 0xFF, codePage >> 8, codePage & 0xFF);
+  // wsprintfA: the text always fits, and the C99 formatter costs the program 40 KB.
+  wsprintfA(query, "\\StringFileInfo\\%02x%02x%02x%02x\\FileVersion", language >> 8, language & 0xFF,
+            codePage >> 8, codePage & 0xFF);
   void* value = nullptr;
   UINT valueLen = 0;
   if (!VerQueryValueA(info.data(), query, &value, &valueLen) || !value) return false;
