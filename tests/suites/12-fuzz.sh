@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The parser harnesses of fuzz/ under libFuzzer with address and
 # undefined-behaviour checks: each replays its seed corpus, then fuzzes for
-# a bounded time (FUZZ_SECONDS each, default 12; the step stays within
+# a bounded time (FUZZ_SECONDS each, default 10; the step stays within
 # about two minutes). tools/fuzz.sh runs them longer.
 . "$(dirname "$0")/lib.sh"
 mkdir -p "$BUILD/test-logs"
-seconds=${FUZZ_SECONDS:-12}
+seconds=${FUZZ_SECONDS:-10}
 log="$BUILD/test-logs/fuzz.log"
 : >"$log"
 if ! ls "$BUILD"/fuzz/bin/fuzz_* >/dev/null 2>&1; then

@@ -32,6 +32,11 @@ bool isDigitOrMinus(char c) { return c == '-' || (c >= '0' && c <= '9'); }
 int32_t rateCodeFromStored(long stored) {
   if (stored == -1) return RATE_OPTIMAL;
   if (stored == 0) return RATE_ADAPTER_DEFAULT;
+  // A long is 64 bits on some hosts: hold a huge stored number at the
+  // 32-bit limit, as Windows' own conversion does, instead of wrapping it
+  // into a code.
+  if (stored > 0x7FFFFFFFL) return 0x7FFFFFFF;
+  if (stored < -0x7FFFFFFFL) return -0x7FFFFFFF;
   return static_cast<int32_t>(stored);
 }
 
@@ -58,7 +63,9 @@ void parseRateList(const std::string& text, RefreshModeEntry* entry, int used) {
   // read twice. Drivers' lists are made for this reader; keep it so.
   while (*p) {
     const long rate = std::strtol(p, nullptr, 10);
-    if (rate != -1 && rate != 0 && rate != 1 && used < kRefreshRateSlots) {
+    // -1, 0 and 1 are offered already; a negative number is no rate (-2 would
+    // show as a second "Optimal") and one past 32 bits would wrap.
+    if (rate > 1 && rate <= 0x7FFFFFFFL && used < kRefreshRateSlots) {
       entry->rates[used++] = static_cast<int32_t>(rate);
     }
     while (isDigitOrMinus(*p)) ++p;

@@ -35,7 +35,8 @@ std::string storedRateText(int32_t code);
 std::string rateCodeText(int32_t code);
 
 // Appends the rates of a mode key's rate list ("60,70,72") after the first
-// `used` slots, skipping -1, 0 and 1, which the list already offers.
+// `used` slots, skipping -1, 0 and 1, which the list already offers, and
+// numbers that are no rate (negative, or past 32 bits).
 void parseRateList(const std::string& text, RefreshModeEntry* entry, int used);
 
 // Fills the entry's rates and selected and loaded codes from "DEFAULT" and

@@ -35,6 +35,7 @@ TEST(RefreshRateList, ParsesAsTheDriversListsAreRead) {
       {"60, 70", {60, 70, 70}},  // a two-character separator reads the next number twice
       {"60,", {60}},
       {"abc", {}},
+      {"-2,60,-75,99999999999", {60}},  // no second "Optimal", nothing negative, nothing wrapped
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
