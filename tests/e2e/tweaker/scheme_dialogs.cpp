@@ -2,6 +2,7 @@
 // when the name exists, refused when the file cannot hold the name, applied
 // from the tray's Schemes submenu (registry, "Current", chip clock, display
 // reset), imported with "Yes to all", and deleted. Photographed.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -259,4 +260,86 @@ E2E_SCENARIO(schemes_import_yes_to_all_and_delete_with_escape) {
   e2e::checkEq(2, static_cast<long long>(listCount(s)), "until \"Refresh list\"");
   DeleteFileA(theirs.c_str());
   forgetSchemeState();
+}
+
+namespace {
+
+// Lines of a text split at LF, a CR before it dropped.
+std::vector<std::string> textLines(const std::string& text) {
+  std::vector<std::string> out;
+  std::string cur;
+  for (char c : text) {
+    if (c != '\n') {
+      cur += c;
+      continue;
+    }
+    if (!cur.empty() && cur.back() == '\r') cur.pop_back();
+    out.push_back(cur);
+    cur.clear();
+  }
+  if (!cur.empty()) out.push_back(cur);
+  return out;
+}
+
+// Every line but those of the saved scheme and the clock log the program keeps.
+std::vector<std::string> foreignLines(const std::string& text) {
+  std::vector<std::string> out;
+  bool inLog = false;
+  for (const std::string& l : textLines(text)) {
+    if (!l.empty() && l[0] == '[') inLog = l == "[Vidarix Clk]";
+    if (inLog || l.compare(0, 6, "Fresh=") == 0) continue;
+    out.push_back(l);
+  }
+  return out;
+}
+
+}  // namespace
+
+// A scheme file no copy of Vidarix wrote: a 5,000-character line, a
+// 1,000-character name, control bytes, LF and CRLF mixed, the card's section
+// twice. The list shows what it can, a save adds its line and every other
+// line stays as it was.
+E2E_SCENARIO(schemes_hostile_file_keeps_every_other_line) {
+  forgetSchemeState();
+  std::string text = "; kept by hand\r\n[Ferrolux]\r\nGood=AA:off VO:On\r\n";
+  text += "Long=AA:On " + std::string(5000, 'x') + "\r\n";
+  text += std::string(1000, 'N') + "=AA:On\n";
+  text += "Controls=AA:On \x01\x02\x07\x1B\x7F\r\n";
+  text += "[Other]\nkey=value\r\n[Ferrolux]\r\nAgain=AA:off\r\n";
+  e2e::check(e2e::writeFile(schemeFile(), text), "a hostile scheme file written");
+  tray::Prefs prefs;
+  prefs.confirmAgp = false;
+  tray::Session s(prefs);
+  if (!s.running()) return;
+  HWND configure = openConfigure(s);
+  if (!configure) return;
+  HWND list = nullptr;
+  for (HWND c = GetWindow(configure, GW_CHILD); c && !list; c = GetWindow(c, GW_HWNDNEXT)) {
+    char cls[32] = {0};
+    GetClassNameA(c, cls, sizeof cls);
+    if (lstrcmpiA(cls, "ListBox") == 0) list = c;
+  }
+  const LRESULT shown = list ? SendMessageA(list, LB_GETCOUNT, 0, 0) : -1;
+  e2e::check(shown >= 4, "the schemes of the first section are listed", std::to_string(shown));
+  LRESULT widest = 0;
+  for (LRESULT i = 0; i < shown; ++i) widest = std::max(widest, SendMessageA(list, LB_GETTEXTLEN, i, 0));
+  e2e::check(widest <= 127, "a 1,000-character name is listed cut at 127", std::to_string(widest));
+  e2e::screenshot("vidarix-scheme-hostile-file");
+  HWND saveAs = openSaveAs(s, configure);
+  if (!saveAs) return;
+  e2e::setText(e2e::control(saveAs, 1074), "Fresh");
+  post(saveAs, 1);
+  e2e::check(e2e::waitGone(saveAs, 5000), "a scheme saves into the hostile file");
+  e2e::click(e2e::control(configure, 1));
+  e2e::waitGone(configure, 5000);
+  const std::string after = e2e::readFile(schemeFile());
+  e2e::check(after.find("Fresh=AA:") != std::string::npos, "the saved scheme's line is in the file");
+  const std::vector<std::string> want = foreignLines(text), got = foreignLines(after);
+  std::size_t same = 0;
+  while (same < want.size() && same < got.size() && want[same] == got[same]) ++same;
+  e2e::check(want == got, "every other line is kept, in order",
+             "first difference at line " + std::to_string(same + 1) + ": \"" +
+                 (same < got.size() ? got[same].substr(0, 60) : "<end>") + "\"");
+  forgetSchemeState();
+  DeleteFileA(schemeFile().c_str());  // the scenarios that follow start from no file
 }
