@@ -104,6 +104,18 @@ E2E_SCENARIO(overclock_z_dialog_without_engine_clock) {
       e2e::check(IsWindowVisible(e2e::control(dialog, id)) != FALSE, "control " + std::to_string(id) + " is shown");
     e2e::check(e2e::text(e2e::control(dialog, kMclkLabel)).find("(Startup default)") != std::string::npos,
                "the Mclk label names the start-up clock", e2e::text(e2e::control(dialog, kMclkLabel)));
+    // Save and Close take the hidden rows' place: below the Mclk row, with no
+    // empty band under them.
+    RECT apply, save, client;
+    GetWindowRect(e2e::control(dialog, kMclkApply), &apply);
+    GetWindowRect(e2e::control(dialog, 1), &save);
+    GetClientRect(dialog, &client);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&apply), 2);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&save), 2);
+    e2e::check(save.top > apply.bottom && save.top - apply.bottom < 30 && client.bottom - save.bottom < 20,
+               "Save sits just under the Mclk row at the foot of the dialog",
+               "Apply bottom " + std::to_string(apply.bottom) + ", Save " + std::to_string(save.top) + ".." +
+                   std::to_string(save.bottom) + ", client " + std::to_string(client.bottom));
     e2e::click(e2e::control(dialog, 2));
     e2e::waitGone(dialog, 5000);
   }
