@@ -35,11 +35,6 @@ inline std::string exeFolder() {
 inline std::string statePath() { return exeFolder() + "\\VidarixSim.state"; }
 inline std::string simIniPath() { return exeFolder() + "\\VidarixSim.ini"; }
 
-// The simulated card is chosen by the card file beside the program.
-inline void selectCard(const std::string& preset) {
-  e2e::writeFile(simIniPath(), "[Card]\r\nPreset=" + preset + "\r\n");
-}
-
 // Asks the simulated machine for a fresh power-up at its next start, as a
 // restart of the computer would give ("[Machine] Reset=1").
 inline void requestMachineReset() { WritePrivateProfileStringA("Machine", "Reset", "1", simIniPath().c_str()); }
@@ -246,6 +241,29 @@ class KeyFocusWindow {
 
  private:
   HWND window_ = nullptr;
+};
+
+// A scenario's own card: the preset, freshly powered up, with no saved
+// speeds; the card file and the chip's state as they were come back at the
+// end, so the scenarios after it meet the card they left.
+class FreshCard {
+ public:
+  explicit FreshCard(const std::string& preset = "Savage4")
+      : ini_(e2e::readFile(simIniPath())), state_(e2e::readFile(statePath())) {
+    e2e::writeFile(simIniPath(), "[Card]\r\nPreset=" + preset + "\r\n[Machine]\r\nReset=1\r\n");
+    forgetSavedClocks();
+  }
+  ~FreshCard() {
+    forgetSavedClocks();
+    e2e::writeFile(simIniPath(), ini_);
+    e2e::writeFile(statePath(), state_);
+  }
+  FreshCard(const FreshCard&) = delete;
+  FreshCard& operator=(const FreshCard&) = delete;
+
+ private:
+  std::string ini_;
+  std::string state_;
 };
 
 struct Running {

@@ -8,6 +8,7 @@
 using namespace clockfx;
 
 E2E_SCENARIO(overclock_save_then_crash_guard_yes) {
+  FreshCard card;
   Running r = start();
   waitMain(r);
   HWND dialog = openOverclock(r);
@@ -56,8 +57,7 @@ E2E_SCENARIO(overclock_save_then_crash_guard_yes) {
 // The second round: after a kill and a restart of the machine (the chip at
 // its power-up clocks), "No" keeps the saved speeds and programs them.
 E2E_SCENARIO(overclock_z_crash_guard_no_keeps_and_programs) {
-  forgetSavedClocks();
-  const std::string state = e2e::readFile(statePath());
+  FreshCard card;
   Running r = start();
   waitMain(r);
   const ChipClocks powerUp = chipClocks();
@@ -82,16 +82,12 @@ E2E_SCENARIO(overclock_z_crash_guard_no_keeps_and_programs) {
     e2e::check(speed.rfind(text, 0) == 0, "the chip runs at the saved speed", speed + " / " + now.describe());
   }
   stop(again);
-  forgetSavedClocks();
-  e2e::writeFile(statePath(), state);
 }
 
 // A chip without an engine clock: the Eclk row and the ratio controls are
 // hidden and what is left is laid out whole. Photographed beside the Savage4's.
 E2E_SCENARIO(overclock_z_dialog_without_engine_clock) {
-  const std::string ini = e2e::readFile(simIniPath());
-  const std::string state = e2e::readFile(statePath());
-  selectCard("Savage3D");
+  FreshCard card("Savage3D");
   Running r = start();
   waitMain(r);
   HWND dialog = r.main ? openOverclock(r) : nullptr;
@@ -120,6 +116,4 @@ E2E_SCENARIO(overclock_z_dialog_without_engine_clock) {
     e2e::waitGone(dialog, 5000);
   }
   stop(r);
-  e2e::writeFile(simIniPath(), ini);
-  e2e::writeFile(statePath(), state);
 }
