@@ -19,8 +19,15 @@ provision="$REPO/tools/wine/provision-vidarix.sh"
 "$REPO/tools/wine/winver.sh" Vidarix-sim.exe win98
 # The simulated card starts at its power-up clocks, as after a restart.
 rm -f "$bin/VidarixSim.state"
+# Real keys in the X display (SHIFT held at start) come through a helper.
+xinput="$BUILD/x-input"
+rm -rf "$xinput" && mkdir -p "$xinput"
+x_input_helper "$xinput" </dev/null >/dev/null 2>&1 &
+xhelper=$!
 run_e2e "$driver" --exe="$(winepath_of "$exe")" --vidarix="$(winepath_of "$exe")" \
+  --x-input="$(winepath_of "$xinput")" \
   --msgbox="$(winepath_of "$bin/msgbox_show.exe")"
+kill "$xhelper" 2>/dev/null; wait "$xhelper" 2>/dev/null
 # The dialog surface every dialog talks through, on real controls.
 "$REPO/tools/wine/run.sh" 60 dialog_surface_check "$bin/dialog_surface_check.exe"
 cp "$TRAY_WINE_LOG/dialog_surface_check.log" "$BUILD/test-logs/dialog_surface_check.log"

@@ -24,3 +24,22 @@ run_e2e() {
 winepath_of() {
   echo "Z:$1" | tr '/' '\\'
 }
+
+# x_input_helper DIR: runs beside a driver, which cannot start Unix programs
+# from Wine: each DIR/request (one xdotool argument a line, renamed into place
+# whole) is run on the suite's X display and answered with its exit status in
+# DIR/done. Start it in the background and kill it by its pid afterwards; it
+# also ends by itself once the suite's shell (pid $$) is gone.
+x_input_helper() {
+  local dir=$1 owner=$$ args rc
+  while kill -0 "$owner" 2>/dev/null; do
+    if [ -f "$dir/request" ]; then
+      mapfile -t args <"$dir/request"
+      rm -f "$dir/request"
+      DISPLAY=${TRAY_DISPLAY:-:77} timeout 10 xdotool "${args[@]}" >>"$dir/xdotool.log" 2>&1
+      rc=$?
+      echo "$rc" >"$dir/done.tmp" && mv "$dir/done.tmp" "$dir/done"
+    fi
+    sleep 0.05
+  done
+}

@@ -62,6 +62,15 @@ SavageChip::SavageChip(const SimCard& card, MilliClock& clock) : card_(card), cl
   } else {
     plls_ = {{0x10, 0x15, 0x01}, {0x32, 0x31, 0x08}};
   }
+  powerUp();
+}
+
+void SavageChip::powerUp() {
+  const SimCard& card = card_;
+  crtc_.fill(0);
+  seq_.fill(0);
+  crtcIndex_ = 0;
+  seqIndex_ = 0;
   latched_.assign(plls_.size() * 2, 0);
   for (int i = 0; i < 256; ++i) crtc_[static_cast<std::size_t>(i)] = simIdentificationRegister(card, static_cast<uint8_t>(i));
   crtc_[kCrtcLock] = 0x5A;  // left locked by the driver

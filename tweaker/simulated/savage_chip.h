@@ -42,6 +42,9 @@ class SavageChip : public ChipPorts {
  public:
   SavageChip(const SimCard& card, MilliClock& clock);
 
+  // Every register back at its power-up value, as after a power cut.
+  void powerUp();
+
   uint8_t in8(uint16_t port) override;
   void out8(uint16_t port, uint8_t value) override;
   void out16(uint16_t port, uint16_t value) override;

@@ -95,11 +95,21 @@ SimCard loadSimCard(ProfileFile& ini, const std::string& iniPath) {
   return card;
 }
 
-bool takeSimResetRequest(ProfileFile& ini, const std::string& iniPath) {
+namespace {
+bool takeMachineRequest(ProfileFile& ini, const std::string& iniPath, const char* key) {
   uint32_t v = 0;
-  if (!parseNumber(ini.readString(iniPath, kMachine, "Reset", "0", kMaxField), 1, &v) || v == 0) return false;
-  ini.writeString(iniPath, kMachine, "Reset", "0");
+  if (!parseNumber(ini.readString(iniPath, kMachine, key, "0", kMaxField), 1, &v) || v == 0) return false;
+  ini.writeString(iniPath, kMachine, key, "0");
   return true;
+}
+}  // namespace
+
+bool takeSimResetRequest(ProfileFile& ini, const std::string& iniPath) {
+  return takeMachineRequest(ini, iniPath, "Reset");
+}
+
+bool takeSimPowerCycleRequest(ProfileFile& ini, const std::string& iniPath) {
+  return takeMachineRequest(ini, iniPath, "PowerCycle");
 }
 
 }  // namespace vdx

@@ -1,6 +1,7 @@
 // The card INI beside Vidarix-sim.exe ("VidarixSim.ini"): section [Card]
 // names a preset ("Preset=Savage2000") and may override single fields;
-// section [Machine] "Reset=1" powers the simulated machine up afresh.
+// section [Machine] "Reset=1" powers the simulated machine up afresh, and
+// "PowerCycle=1" the chip alone while the program runs.
 #pragma once
 #include <string>
 
@@ -18,5 +19,6 @@ SimCard loadSimCard(ProfileFile& ini, const std::string& iniPath);
 
 // True when the INI asks for a reset; the request is cleared as it is read.
 bool takeSimResetRequest(ProfileFile& ini, const std::string& iniPath);
+bool takeSimPowerCycleRequest(ProfileFile& ini, const std::string& iniPath);
 
 }  // namespace vdx

@@ -12,8 +12,8 @@ constexpr std::size_t kMaxStateText = 4096;
 }  // namespace
 
 SimulatedMachine::SimulatedMachine(ProfileFile& files, const std::string& dir, MilliClock& clock)
-    : files_(files), statePath_(dir + "\\" + kSimStateName) {
-  const std::string iniPath = dir + "\\" + kSimIniName;
+    : files_(files), clock_(clock), iniPath_(dir + "\\" + kSimIniName), statePath_(dir + "\\" + kSimStateName) {
+  const std::string& iniPath = iniPath_;
   const SimCard card = loadSimCard(files, iniPath);
   chip_ = std::make_unique<SavageChip>(card, clock);
   // The program never reads the access record back.
@@ -32,6 +32,33 @@ SimulatedMachine::SimulatedMachine(ProfileFile& files, const std::string& dir, M
   saveDriverState();
   chip_->setOnWrite([this] { saveState(); });
   driver_->setOnCall([this] { saveDriverState(); });
+}
+
+void SimulatedMachine::takePowerCycleRequest() {
+  const uint32_t now = clock_.now();
+  if (checked_ && now - lastCheck_ < kPowerCycleCheckMs) return;
+  checked_ = true;
+  lastCheck_ = now;
+  if (!takeSimPowerCycleRequest(files_, iniPath_)) return;
+  chip_->powerUp();
+  saveState();
+}
+
+uint8_t SimulatedMachine::Ports::in8(uint16_t port) {
+  // The status polls of a retrace wait come in thousands; a request is taken
+  // at the next register access.
+  if (port != kPortInputStatus) m_.takePowerCycleRequest();
+  return m_.chip_->in8(port);
+}
+
+void SimulatedMachine::Ports::out8(uint16_t port, uint8_t value) {
+  m_.takePowerCycleRequest();
+  m_.chip_->out8(port, value);
+}
+
+void SimulatedMachine::Ports::out16(uint16_t port, uint16_t value) {
+  m_.takePowerCycleRequest();
+  m_.chip_->out16(port, value);
 }
 
 void SimulatedMachine::saveDriverState() {

@@ -3,77 +3,12 @@
 // the crash-guard question, and "Yes" drops the saved speeds. Photographed.
 #include <string>
 
-#include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/clock_fixture.h"
 
-#include <commctrl.h>
-#include "tweaker/resources/command_ids.h"
-
-namespace {
-
-const char kProgramKey[] = "Software\\Tessaly\\Vidarix";
-const char kQuestionStart[] = "Vidarix may not have been shut down properly";
-
-std::string vidarixExe() { return e2e::option("exe", "Vidarix-sim.exe"); }
-
-// The card's own key: the subkey of the program key the clock settings live in.
-std::string cardKey() {
-  HKEY key;
-  std::string found;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return found;
-  char name[128];
-  for (DWORD i = 0;; ++i) {
-    DWORD len = sizeof name;
-    if (RegEnumKeyExA(key, i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    std::string path = std::string(kProgramKey) + "\\" + name;
-    if (e2e::regExists(HKEY_LOCAL_MACHINE, path.c_str(), "MclkDef")) {
-      found = path;
-      break;
-    }
-  }
-  RegCloseKey(key);
-  return found;
-}
-
-std::string cardValue(const char* name) {
-  std::string v = "<absent>";
-  const std::string path = cardKey();
-  e2e::regReadString(HKEY_LOCAL_MACHINE, path.c_str(), name, &v);
-  return v;
-}
-
-struct Running {
-  e2e::Process process;
-  HWND main = nullptr;
-};
-
-Running start() {
-  Running r;
-  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
-  r.process = e2e::launch(vidarixExe());
-  return r;
-}
-
-void waitMain(Running& r) {
-  r.main = e2e::waitWindow("VidarixCls", nullptr, 10000);
-  e2e::check(r.main != nullptr, "the main window of class \"VidarixCls\" exists");
-  e2e::pause(500);
-}
-
-void stop(Running& r) {
-  if (r.main) PostMessageA(r.main, WM_CLOSE, 0, 0);
-  if (!e2e::waitExit(r.process, 5000)) e2e::kill(r.process);
-}
-
-HWND openOverclock(Running& r) {
-  PostMessageA(r.main, WM_COMMAND, IDM_OVERCLOCK, 0);
-  HWND dialog = e2e::waitDialog(r.process.id, "Overclock", 5000);
-  e2e::check(dialog != nullptr, "\"Overcloc&k...\" opens \"Overclock\"");
-  return dialog;
-}
-
-}  // namespace
+using namespace clockfx;
 
 E2E_SCENARIO(overclock_save_then_crash_guard_yes) {
+  FreshCard card;
   Running r = start();
   waitMain(r);
   HWND dialog = openOverclock(r);
@@ -105,19 +40,7 @@ E2E_SCENARIO(overclock_save_then_crash_guard_yes) {
   e2e::kill(r.process);
   e2e::pause(500);
   Running again = start();
-  HWND box = e2e::waitDialog(again.process.id, "Vidarix", 10000);
-  e2e::check(box != nullptr, "the crash-guard question appears");
-  if (box) {
-    std::string all;
-    for (HWND w : e2e::windowsOf(again.process.id)) all += e2e::text(w) + "|";
-    HWND child = GetWindow(box, GW_CHILD);
-    for (; child; child = GetWindow(child, GW_HWNDNEXT)) all += e2e::text(child) + "|";
-    e2e::check(all.find(kQuestionStart) != std::string::npos, "it asks about the saved clock settings", all);
-    e2e::screenshot("vidarix-overclock-crash-guard");
-    HWND yes = e2e::control(box, 2011);
-    if (!yes) yes = e2e::control(box, IDYES);
-    e2e::click(yes);
-  }
+  answerCrashGuard(again, true, "vidarix-overclock-crash-guard");
   waitMain(again);
   e2e::checkEq("<absent>", cardValue("MclkSpeed"), "\"Yes\" deletes \"MclkSpeed\"");
   e2e::checkEq("<absent>", cardValue("Overclocked"), "\"Yes\" deletes \"Overclocked\"");
@@ -129,4 +52,68 @@ E2E_SCENARIO(overclock_save_then_crash_guard_yes) {
     e2e::waitGone(dialog, 5000);
   }
   stop(again);
+}
+
+// The second round: after a kill and a restart of the machine (the chip at
+// its power-up clocks), "No" keeps the saved speeds and programs them.
+E2E_SCENARIO(overclock_z_crash_guard_no_keeps_and_programs) {
+  FreshCard card;
+  Running r = start();
+  waitMain(r);
+  const ChipClocks powerUp = chipClocks();
+  if (!saveHigherMclk(r)) return stop(r);
+  const ChipClocks saved = chipClocks();
+  const std::string speed = cardValue("MclkSpeed");
+  e2e::check(saved.mclkPair != powerUp.mclkPair, "Save programs the chip", powerUp.describe() + " -> " + saved.describe());
+  e2e::kill(r.process);
+  e2e::pause(500);
+  requestMachineReset();
+  Running again = start();
+  const bool answered = answerCrashGuard(again, false);
+  if (answered) {
+    waitMain(again);
+    e2e::checkEq(speed, cardValue("MclkSpeed"), "\"No\" keeps \"MclkSpeed\"");
+    e2e::checkEq("On", cardValue("Overclocked"), "\"No\" keeps \"Overclocked\"");
+    const ChipClocks now = chipClocks();
+    e2e::checkEq(saved.mclkPair, now.mclkPair, "the saved Mclk is programmed into the chip (" + now.describe() + ")");
+    e2e::check(now.mclk > powerUp.mclk + 1.0, "above the power-up Mclk", powerUp.describe() + " / " + now.describe());
+    char text[16];
+    wsprintfA(text, "%d.", static_cast<int>(now.mclk));
+    e2e::check(speed.rfind(text, 0) == 0, "the chip runs at the saved speed", speed + " / " + now.describe());
+  }
+  stop(again);
+}
+
+// A chip without an engine clock: the Eclk row and the ratio controls are
+// hidden and what is left is laid out whole. Photographed beside the Savage4's.
+E2E_SCENARIO(overclock_z_dialog_without_engine_clock) {
+  FreshCard card("Savage3D");
+  Running r = start();
+  waitMain(r);
+  HWND dialog = r.main ? openOverclock(r) : nullptr;
+  if (dialog) {
+    e2e::pause(300);
+    e2e::screenshot("vidarix-overclock-dialog-savage3d");
+    for (int id : {1036, 1040, 1038, 1035, 1044, 1045, 1232, 1233, 1237, 1238})
+      e2e::check(!IsWindowVisible(e2e::control(dialog, id)), "control " + std::to_string(id) + " is hidden");
+    for (int id : {kMclkSlider, kMclkLabel, 1034, 1042, kMclkApply, 1234, 1235, 1, 2})
+      e2e::check(IsWindowVisible(e2e::control(dialog, id)) != FALSE, "control " + std::to_string(id) + " is shown");
+    e2e::check(e2e::text(e2e::control(dialog, kMclkLabel)).find("(Startup default)") != std::string::npos,
+               "the Mclk label names the start-up clock", e2e::text(e2e::control(dialog, kMclkLabel)));
+    // Save and Close take the hidden rows' place: below the Mclk row, with no
+    // empty band under them.
+    RECT apply, save, client;
+    GetWindowRect(e2e::control(dialog, kMclkApply), &apply);
+    GetWindowRect(e2e::control(dialog, 1), &save);
+    GetClientRect(dialog, &client);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&apply), 2);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&save), 2);
+    e2e::check(save.top > apply.bottom && save.top - apply.bottom < 30 && client.bottom - save.bottom < 20,
+               "Save sits just under the Mclk row at the foot of the dialog",
+               "Apply bottom " + std::to_string(apply.bottom) + ", Save " + std::to_string(save.top) + ".." +
+                   std::to_string(save.bottom) + ", client " + std::to_string(client.bottom));
+    e2e::click(e2e::control(dialog, 2));
+    e2e::waitGone(dialog, 5000);
+  }
+  stop(r);
 }

@@ -77,6 +77,30 @@ TEST(SimulatedMachine, RegistersPersistUntilTheMachineIsReset) {
   EXPECT_FALSE(m.resumed());
 }
 
+TEST(SimulatedMachine, APowerCycleRequestPutsTheRunningChipBackAtPowerUp) {
+  FakeProfile files;
+  FakeClock clock(1000);
+  SimulatedMachine m(files, kDir, clock);
+  ChipPorts& ports = m.ports();
+  ports.out16(0x3C4, 0x0608);
+  ports.out16(0x3C4, 0x2110);  // SR10 := 0x21
+  ports.out16(0x3C4, 0x0115);  // latch
+  EXPECT_EQ(m.chip().seq(0x10), 0x21);
+  files.writeString(kIni, "Machine", "PowerCycle", "1");
+  ports.in8(0x3DA);
+  EXPECT_EQ(m.chip().seq(0x10), 0x21) << "a status poll takes no request";
+  ports.in8(0x3C5);
+  EXPECT_EQ(m.chip().seq(0x10), 0x21) << "looked for at most every 100 ms";
+  clock.advance(kPowerCycleCheckMs);
+  ports.in8(0x3C5);
+  EXPECT_EQ(m.chip().seq(0x10), 0x01) << "back at the power-up Mclk";
+  EXPECT_EQ(m.chip().seq(0x08), 0x00) << "and locked again";
+  EXPECT_EQ(files.readString(kIni, "Machine", "PowerCycle", "", 8), "0") << "a request is taken once";
+  SimulatedMachine next(files, kDir, clock);
+  EXPECT_TRUE(next.resumed());
+  EXPECT_EQ(next.chip().seq(0x10), 0x01) << "the state file holds the power-up registers";
+}
+
 TEST(SimulatedMachine, DriverValuesPersistWithTheRegisters) {
   FakeProfile files;
   FakeClock clock;

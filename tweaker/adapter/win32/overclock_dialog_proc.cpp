@@ -22,6 +22,29 @@ OverclockDialogState* stateOf(HWND dialog) {
   return reinterpret_cast<OverclockDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
+RECT childRect(HWND dialog, int id) {
+  RECT r;
+  GetWindowRect(GetDlgItem(dialog, id), &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Without an engine clock its row and the ratio controls are hidden: Save and
+// Close move up into their place and the dialog loses the empty band.
+void closeEclkGap(HWND dialog) {
+  if (GetWindowLongA(GetDlgItem(dialog, IDC_OC_ECLK_LABEL), GWL_STYLE) & WS_VISIBLE) return;
+  const int shift = childRect(dialog, IDOK).top - childRect(dialog, IDC_OC_ECLK_LABEL).top;
+  for (int id : {IDOK, IDCANCEL}) {
+    const RECT r = childRect(dialog, id);
+    SetWindowPos(GetDlgItem(dialog, id), nullptr, r.left, r.top - shift, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT w;
+  GetWindowRect(dialog, &w);
+  SetWindowPos(dialog, nullptr, 0, 0, w.right - w.left, w.bottom - w.top - shift,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -32,14 +55,15 @@ INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
         EndDialog(dialog, 1);
         return TRUE;
       }
-      centreWindowOn(GetDesktopWindow(), dialog);
-      SetForegroundWindow(dialog);
       if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
       OverclockDialogState* state = new OverclockDialogState(dialog, *args);
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
       SendDlgItemMessageA(dialog, IDC_OC_MCLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
       SendDlgItemMessageA(dialog, IDC_OC_ECLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
       state->presenter.init();
+      closeEclkGap(dialog);
+      centreWindowOn(GetDesktopWindow(), dialog);
+      SetForegroundWindow(dialog);
       return TRUE;
     }
     case WM_COMMAND: {

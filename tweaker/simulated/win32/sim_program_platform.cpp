@@ -26,7 +26,7 @@ ProgramPlatform::ProgramPlatform() : parts_(new Parts) {
   services_.registry = &parts_->registry;
   services_.profile = &parts_->profile;
   services_.display = &parts_->display;
-  services_.ports = &parts_->machine.chip();
+  services_.ports = &parts_->machine.ports();
   services_.clock = &parts_->clock;
   services_.system = &parts_->system;
 }
