@@ -300,7 +300,8 @@ void regDeleteTree(HKEY root, const char* path) {
 }
 
 std::string iniRead(const std::string& file, const char* section, const char* key, const char* dflt) {
-  char buf[1024] = {};
+  // The simulator's state lines run to some 2,200 characters.
+  char buf[8192] = {};
   GetPrivateProfileStringA(section, key, dflt, buf, sizeof buf, file.c_str());
   return buf;
 }

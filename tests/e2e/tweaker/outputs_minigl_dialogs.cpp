@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/sim_state.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
 
@@ -30,14 +31,7 @@ void selectCard(const std::string& preset, const std::string& extra = "") {
                  "[Card]\r\nPreset=" + preset + "\r\n" + extra + "[Machine]\r\nReset=1\r\n");
 }
 
-// Word `index` of the simulated driver's kept values (0: active displays,
-// 9: TV contrast), or -1.
-long long driverWord(int index) {
-  const std::string s = e2e::iniRead(exeFolder() + "\\VidarixSim.state", "Chip", "Driver");
-  const size_t colon = s.find(':');
-  if (colon == std::string::npos || s.size() < colon + 1 + 8 * (index + 1)) return -1;
-  return std::stoll(s.substr(colon + 1 + 8 * index, 8), nullptr, 16);
-}
+using sim::driverWord;
 
 struct Running {
   e2e::Process process;

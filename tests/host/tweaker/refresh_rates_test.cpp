@@ -189,6 +189,35 @@ TEST_F(RefreshRatesTest, OptimalGoesToDefaultOnlyForTheModeInUse) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// Each changed mode is saved under its own key; only the mode in use resets
+// and asks, once, however many modes changed in one Apply.
+TEST_F(RefreshRatesTest, EachChangedModeIsSavedUnderItsOwnKey) {
+  reg().setString(RegRoot::LocalMachine, modeKey("16\\1024,768"), "RefreshRate", "75");
+  reg().setString(RegRoot::LocalMachine, kDefault, "RefreshRate", "60");
+  open();
+  pickMode("800 x 600 x 16 bpp");
+  pickRate("72 Hz");
+  dialog->command(3, 0);
+  EXPECT_EQ("72", stored(modeKey("16\\800,600")));
+  EXPECT_EQ("75", stored(modeKey("16\\1024,768")));
+  EXPECT_EQ("60", stored(kDefault));
+  EXPECT_TRUE(fp.display.modeChanges().empty());
+  EXPECT_TRUE(boxes.shown.empty());
+
+  boxes.answers = {kIdYes};
+  pickRate("60 Hz");
+  pickMode("1024 x 768 x 16 bpp");
+  pickRate("85 Hz");
+  dialog->command(1, 0);
+  EXPECT_EQ("60", stored(modeKey("16\\800,600")));
+  EXPECT_EQ("85", stored(modeKey("16\\1024,768")));
+  EXPECT_EQ("60", stored(kDefault));
+  EXPECT_EQ(1u, boxes.shown.size());
+  ASSERT_EQ(1u, fp.display.modeChanges().size());
+  EXPECT_EQ(1024u, fp.display.modeChanges()[0].mode.width);
+  EXPECT_EQ(16u, fp.display.modeChanges()[0].mode.bitsPerPixel);
+}
+
 TEST_F(RefreshRatesTest, CancelStoresNothing) {
   open();
   pickRate("60 Hz");
