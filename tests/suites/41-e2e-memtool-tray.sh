@@ -35,7 +35,8 @@ for mode in win98 nt40; do
   "$REPO/tools/wine/winver.sh" Memtidy.exe "$mode"
   name=memtidy_tray_e2e-$mode
   unshare -m sh -c 'mount --bind "$0" /proc/meminfo && exec "$@"' "$meminfo" \
-    "$REPO/tools/wine/run.sh" 600 "$name" "$driver" --exe="$(winepath_of "$exe")" --mode="$mode"
+    "$REPO/tools/wine/run.sh" 600 "$name" "$driver" --exe="$(winepath_of "$exe")" --mode="$mode" \
+    --meminfo="$(winepath_of "$meminfo")"
   [ $? -eq 124 ] && echo "  $name timed out"
   cp "$TRAY_WINE_LOG/$name.log" "$BUILD/test-logs/$name.log"
   cat "$BUILD/test-logs/$name.log"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/display_watch.h"
 #include "tests/e2e/tweaker/tray_session.h"
 
 namespace {
@@ -25,29 +26,6 @@ void putScheme(const std::string& file, const char* name, const char* line) {
 std::string current() {
   const std::vector<std::string> names = tray::currentSchemeNames();
   return names.empty() ? "(no card key)" : names[0];
-}
-
-std::vector<int> g_depths;
-LRESULT CALLBACK watchProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_DISPLAYCHANGE) g_depths.push_back(static_cast<int>(wParam));
-  return DefWindowProcA(w, msg, wParam, lParam);
-}
-HWND displayWatcher() {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = watchProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "SchemeDisplayWatch";
-  RegisterClassA(&wc);
-  return CreateWindowExA(0, "SchemeDisplayWatch", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
-                         nullptr);
-}
-void pump(int ms) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  MSG m;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    Sleep(10);
-  }
 }
 
 // Opens the Schemes submenu, the first item of the tray popup; "Configure..."
@@ -202,13 +180,12 @@ E2E_SCENARIO(schemes_save_ask_refuse_and_apply) {
   e2e::pause(300);
   e2e::checkEq(2, static_cast<long long>(listCount(s)), "the refreshed list holds both schemes");
 
-  HWND watcher = displayWatcher();
-  g_depths.clear();
+  HWND watcher = displaywatch::create();
   chooseScheme(s, 4, "vidarix-tray-schemes-list");  // Alpha, Fast: the second
-  pump(3000);
+  displaywatch::pump(3000);
   e2e::checkEq("On", tray::setting("VO"), "the scheme's VidTex is written");
   e2e::checkEq("Fast", current(), "\"Current\" names the applied scheme");
-  e2e::checkEq(2, static_cast<long long>(g_depths.size()), "AA and VO changed: the display was reset");
+  e2e::checkEq(2, static_cast<long long>(displaywatch::depths().size()), "AA and VO changed: the display was reset");
   DestroyWindow(watcher);
   const std::string tip = hoverTip();
   e2e::check(tip.find("@120.") != std::string::npos, "the chip runs the scheme's memory clock", tip);

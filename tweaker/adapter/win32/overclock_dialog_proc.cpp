@@ -22,13 +22,6 @@ OverclockDialogState* stateOf(HWND dialog) {
   return reinterpret_cast<OverclockDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-RECT childRect(HWND dialog, int id) {
-  RECT r;
-  GetWindowRect(GetDlgItem(dialog, id), &r);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 // Without an engine clock its row and the ratio controls are hidden: Save and
 // Close move up into their place and the dialog loses the empty band.
 void closeEclkGap(HWND dialog) {
@@ -39,10 +32,7 @@ void closeEclkGap(HWND dialog) {
     SetWindowPos(GetDlgItem(dialog, id), nullptr, r.left, r.top - shift, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  RECT w;
-  GetWindowRect(dialog, &w);
-  SetWindowPos(dialog, nullptr, 0, 0, w.right - w.left, w.bottom - w.top - shift,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  shortenDialog(dialog, shift);
 }
 
 }  // namespace

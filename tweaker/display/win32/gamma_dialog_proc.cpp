@@ -1,5 +1,6 @@
 #include "tweaker/display/win32/gamma_dialog_proc.h"
 
+#include "tweaker/resources/resource.h"
 #include "tweaker/ui/win32/dialog_utils.h"
 #include "tweaker/ui/win32/win32_dialog_surface.h"
 
@@ -29,12 +30,16 @@ INT_PTR CALLBACK gammaDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
         EndDialog(dialog, IDCANCEL);
         return TRUE;
       }
-      centreWindowOn(GetDesktopWindow(), dialog);
-      SetForegroundWindow(dialog);
       if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
       GammaDialogState* state = new GammaDialogState(dialog, *args);
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
       state->presenter.init();
+      // On a one-display card the display row is hidden and takes its height with it.
+      if (!(GetWindowLongA(GetDlgItem(dialog, IDC_GAMMA_DISPLAY1), GWL_STYLE) & WS_VISIBLE))
+        shortenDialog(dialog, childRect(dialog, IDC_GAMMA_DISPLAY1).bottom -
+                                  childRect(dialog, IDC_GAMMA_BRIGHT_SLIDER).bottom);
+      centreWindowOn(GetDesktopWindow(), dialog);
+      SetForegroundWindow(dialog);
       return TRUE;
     }
     case WM_HSCROLL:

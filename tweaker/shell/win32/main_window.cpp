@@ -13,10 +13,14 @@ namespace vdx {
 
 namespace {
 
-void reapplyClocksAndGamma(Program& p) {
-  applyDesiredClocks(p.services, p.identity, p.clockRules(), p.clocks);
+void reapplyClocksAndGamma(Program& p, bool clocks = true) {
+  if (clocks) applyDesiredClocks(p.services, p.identity, p.clockRules(), p.clocks);
   ApplyStoredGamma(p.services, p.identity, p.preferences.gammaType, p.escapes);
 }
+
+// UM_REAPPLY's wParam for a display change the display reset made: the reset
+// is over when the message arrives, but its mode switches leave the clocks alone.
+constexpr WPARAM kReapplyGammaOnly = 1;
 
 // The resume events of the 98 family (critical and user resume) and of NT
 // (automatic resume).
@@ -61,7 +65,7 @@ LRESULT handleMessage(ShellWindow& shell, HWND hwnd, UINT msg, WPARAM wParam, LP
       p.shell.metrics = readDisplayMetrics(*p.services.display);
       // Posting lets every other window see the new mode before the clocks change.
       if (p.preferences.immediateClk) reapplyClocksAndGamma(p);
-      else PostMessageA(hwnd, UM_REAPPLY, wParam, lParam);
+      else PostMessageA(hwnd, UM_REAPPLY, p.clockRules().resetInProgress ? kReapplyGammaOnly : 0, 0);
       break;
     case WM_POWERBROADCAST:
       // A card that was powered down comes back at its own clocks.
@@ -77,7 +81,7 @@ LRESULT handleMessage(ShellWindow& shell, HWND hwnd, UINT msg, WPARAM wParam, LP
       finishStartup(shell);
       break;
     case UM_REAPPLY:
-      reapplyClocksAndGamma(p);
+      reapplyClocksAndGamma(p, wParam != kReapplyGammaOnly);
       break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -19,6 +19,20 @@ ULONG_PTR helpTable() {
 }
 }  // namespace
 
+RECT childRect(HWND dialog, int id) {
+  RECT r;
+  GetWindowRect(GetDlgItem(dialog, id), &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void shortenDialog(HWND dialog, int pixels) {
+  RECT w;
+  GetWindowRect(dialog, &w);
+  SetWindowPos(dialog, nullptr, 0, 0, w.right - w.left, w.bottom - w.top - pixels,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void centreWindowOn(HWND reference, HWND window) {
   RECT ref, own;
   if (!GetWindowRect(reference, &ref) || !GetWindowRect(window, &own)) return;

@@ -1,0 +1,39 @@
+// A window of the driver's own that records the colour depth of every
+// WM_DISPLAYCHANGE it is sent, and a message pump to let it see them.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+namespace displaywatch {
+
+inline std::vector<int>& depths() {
+  static std::vector<int> seen;
+  return seen;
+}
+
+inline LRESULT CALLBACK watchProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_DISPLAYCHANGE) depths().push_back(static_cast<int>(wParam));
+  return DefWindowProcA(w, msg, wParam, lParam);
+}
+
+inline HWND create() {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = watchProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "E2EDisplayWatch";
+  RegisterClassA(&wc);
+  depths().clear();
+  return CreateWindowExA(0, "E2EDisplayWatch", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+inline void pump(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  MSG m;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    Sleep(10);
+  }
+}
+
+}  // namespace displaywatch
