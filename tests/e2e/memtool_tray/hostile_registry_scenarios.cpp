@@ -40,6 +40,7 @@ E2E_SCENARIO(hostile_registry_values) {
   e2e::addValueNames(HKEY_CURRENT_USER, mte2e::kSettingsKey, &names);
   const e2e::KeySnapshot before = e2e::snapshotKey(HKEY_CURRENT_USER, mte2e::kSettingsKey);
   const int rounds = static_cast<int>(e2e::hostileForms().size());
+  e2e::section(std::to_string(names.size()) + " values, " + std::to_string(rounds) + " forms each");
   for (int r = 0; r < rounds; ++r) {
     const std::string label = "round " + std::to_string(r + 1);
     const auto set = e2e::setHostileRound(HKEY_CURRENT_USER, mte2e::kSettingsKey, names, r);

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/display_watch.h"
+#include "tests/e2e/tweaker/running_vidarix.h"
 #include "tweaker/resources/command_ids.h"
 
 namespace clockfx {
@@ -149,23 +151,8 @@ inline bool powerCyclePending() {
   return std::string(v) == "1";
 }
 
-// The depth of the screen as the system now has it.
-inline int screenDepth() {
-  DEVMODEA dm = {};
-  dm.dmSize = sizeof dm;
-  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &dm)) return 0;
-  return static_cast<int>(dm.dmBitsPerPel);
-}
-
-inline bool setDepth(int bpp) {
-  DEVMODEA dm = {};
-  dm.dmSize = sizeof dm;
-  dm.dmPelsWidth = GetSystemMetrics(SM_CXSCREEN);
-  dm.dmPelsHeight = GetSystemMetrics(SM_CYSCREEN);
-  dm.dmBitsPerPel = bpp;
-  dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-  return ChangeDisplaySettingsA(&dm, 0) == DISP_CHANGE_SUCCESSFUL;
-}
+using displaywatch::screenDepth;
+using displaywatch::setDepth;
 
 // A real display change: away to another depth and back to `depth`, each
 // announced to every window with WM_DISPLAYCHANGE.
@@ -266,28 +253,10 @@ class FreshCard {
   std::string state_;
 };
 
-struct Running {
-  e2e::Process process;
-  HWND main = nullptr;
-};
-
-inline Running start(const std::string& args = "") {
-  Running r;
-  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
-  r.process = e2e::launch(vidarixExe(), args);
-  return r;
-}
-
-inline void waitMain(Running& r) {
-  r.main = e2e::waitWindow("VidarixCls", nullptr, 10000);
-  e2e::check(r.main != nullptr, "the main window of class \"VidarixCls\" exists");
-  e2e::pause(500);
-}
-
-inline void stop(Running& r) {
-  if (r.main) PostMessageA(r.main, WM_CLOSE, 0, 0);
-  if (!e2e::waitExit(r.process, 5000)) e2e::kill(r.process);
-}
+using vdxrun::Running;
+using vdxrun::stop;
+using vdxrun::waitMain;
+inline Running start(const std::string& args = "") { return vdxrun::launch(args); }
 
 // Waits for the crash-guard question of a start and presses "Yes" or "No";
 // returns whether it came, with its text, and was answered.

@@ -1,11 +1,30 @@
-// A window of the driver's own that records the colour depth of every
-// WM_DISPLAYCHANGE it is sent, and a message pump to let it see them.
+// The screen's mode from the driver's side: its depth, a switch of depth,
+// and a window of the driver's own that records the colour depth of every
+// WM_DISPLAYCHANGE it is sent, with a message pump to let it see them.
 #pragma once
 #include <windows.h>
 
 #include <vector>
 
 namespace displaywatch {
+
+// The depth of the screen as the system now has it.
+inline int screenDepth() {
+  DEVMODEA dm = {};
+  dm.dmSize = sizeof dm;
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &dm)) return 0;
+  return static_cast<int>(dm.dmBitsPerPel);
+}
+
+inline bool setDepth(int bpp) {
+  DEVMODEA dm = {};
+  dm.dmSize = sizeof dm;
+  dm.dmPelsWidth = GetSystemMetrics(SM_CXSCREEN);
+  dm.dmPelsHeight = GetSystemMetrics(SM_CYSCREEN);
+  dm.dmBitsPerPel = bpp;
+  dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
+  return ChangeDisplaySettingsA(&dm, 0) == DISP_CHANGE_SUCCESSFUL;
+}
 
 inline std::vector<int>& depths() {
   static std::vector<int> seen;

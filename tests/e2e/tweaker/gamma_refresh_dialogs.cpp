@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/running_vidarix.h"
 #include "tests/e2e/tweaker/sim_state.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
@@ -137,34 +138,9 @@ bool checkTable(float g, const std::string& what, int waitMs = 0) {
 
 // ---- the running program -------------------------------------------------------
 
-struct Running {
-  e2e::Process process;
-  HWND main = nullptr;
-};
-
-Running start() {
-  Running r;
-  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
-  r.process = e2e::launch(e2e::option("exe", "Vidarix-sim.exe"));
-  r.main = e2e::waitWindow("VidarixCls", nullptr, 10000);
-  e2e::check(r.main != nullptr, "the main window of class \"VidarixCls\" exists");
-  e2e::pause(800);
-  return r;
-}
-
-void stop(Running& r) {
-  if (r.main) PostMessageA(r.main, WM_CLOSE, 0, 0);
-  if (!e2e::waitExit(r.process, 5000)) e2e::kill(r.process);
-}
-
-HWND openDialog(Running& r, int command, const char* title) {
-  if (!r.main) return nullptr;
-  PostMessageA(r.main, WM_COMMAND, command, 0);
-  HWND dialog = e2e::waitDialog(r.process.id, title, 5000);
-  e2e::check(dialog != nullptr, std::string("the command opens \"") + title + "\"");
-  if (dialog) e2e::pause(300);
-  return dialog;
-}
+using vdxrun::Running;
+using vdxrun::stop;
+Running start() { return vdxrun::startAndWait(800); }
 
 // Buttons that start a nested message loop are posted, so this thread is not held.
 void post(HWND dialog, int id, int code = 0, HWND from = nullptr) {
@@ -213,7 +189,7 @@ E2E_SCENARIO(gamma_dialog_previews_stores_by_mode_and_applies_at_start) {
   const Mode mode = modeIn(ENUM_CURRENT_SETTINGS);
   if (!e2e::check(mode.depth > 8, "the display runs at more than 8 bpp", modeName(mode))) return;
   Running r = start();
-  HWND dialog = openDialog(r, IDM_GAMMA, "Gamma");
+  HWND dialog = vdxrun::openDialog(r, IDM_GAMMA, "Gamma", 300);
   if (!dialog) return stop(r);
   const long long commits = sim::driverWord(sim::kGammaCommitsWord);
   HWND storage = e2e::control(dialog, IDC_GAMMA_STORAGE);
@@ -250,7 +226,7 @@ E2E_SCENARIO(gamma_dialog_previews_stores_by_mode_and_applies_at_start) {
   Running again = start();
   checkTable(storedFigure("2.20"), "the stored gamma is applied at start-up", 3000);
   e2e::checkEq(0, sim::driverWord(sim::kGammaCommitsWord), "start-up previews, it does not commit");
-  dialog = openDialog(again, IDM_GAMMA, "Gamma");
+  dialog = vdxrun::openDialog(again, IDM_GAMMA, "Gamma", 300);
   if (dialog) {
     e2e::checkEq("2.20", e2e::text(e2e::control(dialog, IDC_GAMMA_VALUE)), "the dialog opens on the stored gamma");
     e2e::checkEq(220, SendMessageA(e2e::control(dialog, IDC_GAMMA_SLIDER), TBM_GETPOS, 0, 0), "the slider too");
@@ -264,7 +240,7 @@ E2E_SCENARIO(gamma_dialog_stores_globally_and_cancel_after_apply_restores) {
   forgetGamma();
   powerUpCard();
   Running r = start();
-  HWND dialog = openDialog(r, IDM_GAMMA, "Gamma");
+  HWND dialog = vdxrun::openDialog(r, IDM_GAMMA, "Gamma", 300);
   if (!dialog) return stop(r);
   HWND storage = e2e::control(dialog, IDC_GAMMA_STORAGE);
   const LRESULT globally = comboFind(storage, "Globally");
@@ -282,7 +258,7 @@ E2E_SCENARIO(gamma_dialog_stores_globally_and_cancel_after_apply_restores) {
   const std::string byMode = "Gamma(" + modeName(modeIn(ENUM_CURRENT_SETTINGS)) + ")";
   e2e::checkEq("<absent>", value(HKEY_LOCAL_MACHINE, card, byMode.c_str()), "nothing under the mode's name");
 
-  dialog = openDialog(r, IDM_GAMMA, "Gamma");
+  dialog = vdxrun::openDialog(r, IDM_GAMMA, "Gamma", 300);
   if (!dialog) return stop(r);
   storage = e2e::control(dialog, IDC_GAMMA_STORAGE);
   e2e::checkEq("Globally", comboText(storage, SendMessageA(storage, CB_GETCURSEL, 0, 0)),
@@ -427,7 +403,7 @@ std::string modeItem(const Mode& m) {
 }
 
 HWND openRefresh(Running& r, const RefreshSetup& s) {
-  HWND dialog = openDialog(r, IDM_REFRESH_RATES, "Refresh Rates");
+  HWND dialog = vdxrun::openDialog(r, IDM_REFRESH_RATES, "Refresh Rates", 300);
   if (!dialog) return nullptr;
   HWND list = e2e::control(dialog, IDC_REFRESH_MODES);
   e2e::checkEq(modeItem(s.current), listText(list, SendMessageA(list, LB_GETCURSEL, 0, 0)),

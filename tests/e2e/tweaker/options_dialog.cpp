@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/running_vidarix.h"
 #include "tweaker/resources/command_ids.h"
 
 namespace {
@@ -13,7 +14,6 @@ const char kDriverKey[] = "Display\\Settings";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const int kOptionsCommand = IDM_OPTIONS;
 
-std::string vidarixExe() { return e2e::option("exe", "Vidarix-sim.exe"); }
 
 std::string programValue(const char* name) {
   std::string v;
@@ -27,26 +27,9 @@ std::string driverValue(const char* name) {
   return v;
 }
 
-struct Running {
-  e2e::Process process;
-  HWND main = nullptr;
-};
-
-Running start() {
-  Running r;
-  // Not a first start: no menu question in the way.
-  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
-  r.process = e2e::launch(vidarixExe());
-  r.main = e2e::waitWindow("VidarixCls", nullptr, 10000);
-  e2e::check(r.main != nullptr, "the main window of class \"VidarixCls\" exists");
-  e2e::pause(500);
-  return r;
-}
-
-void stop(Running& r) {
-  if (r.main) PostMessageA(r.main, WM_CLOSE, 0, 0);
-  if (!e2e::waitExit(r.process, 5000)) e2e::kill(r.process);
-}
+using vdxrun::Running;
+using vdxrun::stop;
+Running start() { return vdxrun::startAndWait(); }
 
 HWND openOptions(Running& r) {
   if (!r.main) return nullptr;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/running_vidarix.h"
 #include "tests/e2e/tweaker/sim_state.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
@@ -33,33 +34,10 @@ void selectCard(const std::string& preset, const std::string& extra = "") {
 
 using sim::driverWord;
 
-struct Running {
-  e2e::Process process;
-  HWND main = nullptr;
-};
-
-Running start() {
-  Running r;
-  e2e::regWriteString(HKEY_LOCAL_MACHINE, kProgramKey, "FirstRun", "off");
-  r.process = e2e::launch(exePath());
-  r.main = e2e::waitWindow("VidarixCls", nullptr, 10000);
-  e2e::check(r.main != nullptr, "the main window of class \"VidarixCls\" exists");
-  e2e::pause(500);
-  return r;
-}
-
-void stop(Running& r) {
-  if (r.main) PostMessageA(r.main, WM_CLOSE, 0, 0);
-  if (!e2e::waitExit(r.process, 5000)) e2e::kill(r.process);
-}
-
-HWND openDialog(Running& r, int command, const char* title) {
-  if (!r.main) return nullptr;
-  PostMessageA(r.main, WM_COMMAND, command, 0);
-  HWND dialog = e2e::waitDialog(r.process.id, title, 5000);
-  e2e::check(dialog != nullptr, std::string("the command opens \"") + title + "\"");
-  return dialog;
-}
+using vdxrun::Running;
+using vdxrun::openDialog;
+using vdxrun::stop;
+Running start() { return vdxrun::startAndWait(); }
 
 void setChecked(HWND dialog, int id, bool on) {
   HWND box = e2e::control(dialog, id);

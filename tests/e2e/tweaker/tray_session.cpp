@@ -14,6 +14,8 @@ const char* onOff(bool on) { return on ? "On" : "off"; }
 
 std::string exePath() { return e2e::option("exe", "Vidarix-sim.exe"); }
 
+}  // namespace
+
 // Card keys are the subkeys of the program key.
 std::vector<std::string> cardKeys() {
   std::vector<std::string> out;
@@ -28,8 +30,6 @@ std::vector<std::string> cardKeys() {
   RegCloseKey(k);
   return out;
 }
-
-}  // namespace
 
 Session::Session(const Prefs& prefs) {
   // Only the running card's key may exist, so "Current" is read from it.

@@ -54,6 +54,9 @@ int itemsBeforeTextures(const Session& s, const Prefs& prefs);
 // WM_CHAR of a menu mnemonic.
 void mnemonic(HWND menu, char c);
 
+// The card keys: the subkeys of the program key.
+std::vector<std::string> cardKeys();
+
 // The "Current" values of every card key under the program key.
 std::vector<std::string> currentSchemeNames();
 void setCurrentSchemeNames(const std::string& name);

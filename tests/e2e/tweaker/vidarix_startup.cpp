@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/display_watch.h"
 
 namespace {
 
@@ -37,22 +38,8 @@ bool endsAtOnce(e2e::Process p, const std::string& what) {
   return ended && e2e::checkEq(0, static_cast<long long>(code), what + ": exit code 0");
 }
 
-int screenDepth() {
-  HDC dc = GetDC(nullptr);
-  int bpp = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
-  ReleaseDC(nullptr, dc);
-  return bpp;
-}
-
-bool setDepth(int bpp) {
-  DEVMODEA dm = {};
-  dm.dmSize = sizeof dm;
-  dm.dmPelsWidth = GetSystemMetrics(SM_CXSCREEN);
-  dm.dmPelsHeight = GetSystemMetrics(SM_CYSCREEN);
-  dm.dmBitsPerPel = bpp;
-  dm.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL;
-  return ChangeDisplaySettingsA(&dm, 0) == DISP_CHANGE_SUCCESSFUL;
-}
+using displaywatch::screenDepth;
+using displaywatch::setDepth;
 
 // Another process's display change reaches this one only as the
 // WM_DISPLAYCHANGE broadcast (its own device caps stay as they were), so a
