@@ -10,6 +10,7 @@ namespace vdx {
 namespace {
 
 constexpr uint8_t kCrtcLock = 0x39;
+constexpr uint8_t kCrtcLockedValue = 0x5A;  // as the driver leaves it
 constexpr uint8_t kCrtcUnlockValue = 0xA5;
 constexpr uint8_t kSeqLock = 0x08;
 constexpr uint8_t kSeqUnlockValue = 0x06;
@@ -73,7 +74,7 @@ void SavageChip::powerUp() {
   seqIndex_ = 0;
   latched_.assign(plls_.size() * 2, 0);
   for (int i = 0; i < 256; ++i) crtc_[static_cast<std::size_t>(i)] = simIdentificationRegister(card, static_cast<uint8_t>(i));
-  crtc_[kCrtcLock] = 0x5A;  // left locked by the driver
+  crtc_[kCrtcLock] = kCrtcLockedValue;
   seq_[kSeqLock] = 0x00;
   // Power-up clocks: the first pair is the memory clock, the second the engine clock.
   setSeq(plls_[0].pllIndex, card.mclkM);
@@ -197,7 +198,10 @@ std::string SavageChip::cardTag() const {
 
 std::string SavageChip::saveState() const {
   std::string out = cardTag() + ":";
-  for (uint8_t v : crtc_) appendHex(out, v);
+  // CR39 is kept as the driver leaves it: every register access opens and
+  // closes it, and keeping the open value would rewrite the state file twice
+  // for each register read.
+  for (std::size_t i = 0; i < crtc_.size(); ++i) appendHex(out, i == kCrtcLock ? kCrtcLockedValue : crtc_[i]);
   out += ":";
   for (uint8_t v : seq_) appendHex(out, v);
   out += ":";
@@ -216,8 +220,8 @@ bool SavageChip::loadState(const std::string& text) {
     return false;
   for (int i = 0; i < 256; ++i) {
     const uint8_t idx = static_cast<uint8_t>(i);
-    // The card decides what identifies it; everything else comes back.
-    if (!isIdentification(idx)) crtc_[idx] = crtc[idx];
+    // The card decides what identifies it; everything else but the lock comes back.
+    if (!isIdentification(idx) && idx != kCrtcLock) crtc_[idx] = crtc[idx];
     seq_[idx] = seq[idx];
   }
   latched_ = latched;

@@ -75,7 +75,8 @@ class SavageChip : public ChipPorts {
   void setOnWrite(std::function<void()> f) { onWrite_ = std::move(f); }
 
   // Register state as one line of text, and back. A state saved for another
-  // card is refused so a changed card starts from its power-up values.
+  // card is refused so a changed card starts from its power-up values. The
+  // CR39 lock is not kept: it comes back closed.
   std::string saveState() const;
   bool loadState(const std::string& text);
 

@@ -3,6 +3,7 @@
 
 #include "tests/fakes/tweaker/fake_clock.h"
 #include "tests/fakes/tweaker/fake_profile.h"
+#include "tweaker/adapter/chip_registers.h"
 #include "tweaker/simulated/sim_card_ini.h"
 #include "tweaker/display/escape_record.h"
 #include "tweaker/simulated/sim_machine.h"
@@ -99,6 +100,37 @@ TEST(SimulatedMachine, APowerCycleRequestPutsTheRunningChipBackAtPowerUp) {
   SimulatedMachine next(files, kDir, clock);
   EXPECT_TRUE(next.resumed());
   EXPECT_EQ(next.chip().seq(0x10), 0x01) << "the state file holds the power-up registers";
+}
+
+// Counts the state file's writes: each one costs the program a file rewrite.
+class CountingProfile : public FakeProfile {
+ public:
+  bool writeString(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) override {
+    ++writes;
+    return FakeProfile::writeString(file, section, key, value);
+  }
+  int writes = 0;
+};
+
+TEST(SimulatedMachine, ARegisterAccessRewritesTheStateFileOnlyForWhatItChanged) {
+  CountingProfile files;
+  FakeClock clock;
+  {
+    SimulatedMachine m(files, kDir, clock);
+    files.writes = 0;
+    EXPECT_EQ(readExtReg(m.ports(), 0x68), 0x80);
+    EXPECT_EQ(files.writes, 0) << "opening and closing CR39 keeps nothing new";
+    writeExtReg(m.ports(), 0x66, 0x12);
+    EXPECT_EQ(files.writes, 1);
+    m.chip().out16(0x3D4, 0xA539);  // left open, as by a program ended mid-access
+    EXPECT_EQ(files.writes, 1);
+  }
+  SimulatedMachine again(files, kDir, clock);
+  EXPECT_TRUE(again.resumed());
+  EXPECT_EQ(again.chip().crtc(0x66), 0x12);
+  EXPECT_EQ(again.chip().crtc(0x39), 0x5A) << "the lock comes back closed";
+  EXPECT_EQ(readExtReg(again.ports(), 0x66), 0x12);
 }
 
 TEST(SimulatedMachine, DriverValuesPersistWithTheRegisters) {

@@ -1,6 +1,6 @@
 #include "tweaker/settings/win32/minigl_dialog_proc.h"
 
-#include <commdlg.h>
+#include "tweaker/ui/win32/common_libraries.h"
 #include <shellapi.h>
 
 #include "tweaker/resources/resource.h"
@@ -40,7 +40,7 @@ void chooseProgram(HWND dialog) {
   ofn.lpstrInitialDir = systemDir[0] ? systemDir : nullptr;
   ofn.lpstrTitle = kMiniGLChooserTitle;
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (GetOpenFileNameA(&ofn)) SendMessageA(dialog, kMiniGLAddFile, 0, reinterpret_cast<LPARAM>(file));
+  if (getOpenFileName(&ofn)) SendMessageA(dialog, kMiniGLAddFile, 0, reinterpret_cast<LPARAM>(file));
 }
 
 void takeDrop(HWND dialog, HDROP drop) {

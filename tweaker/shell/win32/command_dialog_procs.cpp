@@ -1,6 +1,6 @@
 #include "tweaker/shell/win32/command_dialog_procs.h"
 
-#include <commctrl.h>
+#include "tweaker/ui/win32/common_libraries.h"
 
 #include <cstring>
 
@@ -47,7 +47,7 @@ void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
 
 void runOverclock(ShellWindow& shell, const DialogCommand& dialog) {
   Program& p = shell.program;
-  InitCommonControls();  // the sliders are track bars
+  initCommonControls();  // the sliders are track bars
   OverclockDialogArgs args;
   args.frame = frameOf(p, dialog);
   args.model = OverclockDialogModel{p.services, &p.identity, &p.clocks, p.clockRules(), [&shell]() {
@@ -61,7 +61,7 @@ void runOverclock(ShellWindow& shell, const DialogCommand& dialog) {
 void runOutputs(ShellWindow& shell, const DialogCommand& dialog) {
   Program& p = shell.program;
   // The track bars and up-down controls are common controls.
-  InitCommonControls();
+  initCommonControls();
   OutputsDialogArgs args;
   args.frame = frameOf(p, dialog);
   args.model = OutputsDialogModel{&p.escapes, &p.identity, &p.preferences, p.services.display, p.messageBoxes, nullptr};
@@ -81,7 +81,7 @@ void runMiniGL(ShellWindow& shell, const DialogCommand& dialog) {
 
 void runGamma(ShellWindow& shell, const DialogCommand& dialog) {
   Program& p = shell.program;
-  InitCommonControls();  // the track bars
+  initCommonControls();  // the track bars
   GammaDialogArgs args;
   args.frame = frameOf(p, dialog);
   args.model = GammaDialogModel{p.services, &p.identity, &p.preferences.gammaType, &p.escapes};

@@ -1,6 +1,6 @@
 #include "tweaker/shell/win32/scheme_dialogs.h"
 
-#include <commdlg.h>
+#include "tweaker/ui/win32/common_libraries.h"
 
 #include <cstring>
 
@@ -66,7 +66,7 @@ class ShellSchemesHost : public ConfigureSchemesHost {
     ofn.lpstrInitialDir = folder.c_str();
     ofn.lpstrTitle = "Update from Schemes File";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&ofn)) return false;
+    if (!getOpenFileName(&ofn)) return false;
     *path = file;
     return true;
   }
