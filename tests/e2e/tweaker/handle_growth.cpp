@@ -63,11 +63,12 @@ E2E_SCENARIO(handle_growth_menu_and_dialogs) {
   tray::Session s(prefs);
   if (!s.running()) return;
   // Wine keeps a pool of device contexts (each with its bitmap and region)
-  // that grows in steps of ten over the first rounds and then holds at its
-  // size: counting starts once the counts have held for 15 rounds.
+  // that grows in steps of ten over the first rounds, sometimes after a
+  // pause of 15 rounds, and then holds at its size: counting starts after 40
+  // rounds once the counts have held for 20.
   e2e::HandleCounts before = e2e::countHandles(s.process().id);
   int warmUp = 0;
-  for (int held = 0; held < 15 && warmUp < 150; ++warmUp) {
+  for (int held = 0; (held < 20 || warmUp < 40) && warmUp < 150; ++warmUp) {
     oneRound(s);
     const e2e::HandleCounts now = e2e::countHandles(s.process().id);
     held = now.gdi == before.gdi && now.kernel == before.kernel ? held + 1 : 0;

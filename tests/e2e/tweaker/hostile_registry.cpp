@@ -6,6 +6,7 @@
 
 #include "tests/e2e/common/driver.h"
 #include "tests/e2e/common/hostile_values.h"
+#include "tests/e2e/tweaker/clock_fixture.h"
 #include "tests/e2e/tweaker/tray_session.h"
 #include "tweaker/resources/command_ids.h"
 
@@ -89,6 +90,9 @@ void oneRound(const std::vector<HostileKey>& keys, int round) {
 }  // namespace
 
 E2E_SCENARIO(hostile_registry_values) {
+  // Clamped garbage clocks reach the simulated chip, which keeps them
+  // between runs: the scenario gets a card of its own and gives it back.
+  clockfx::FreshCard card;
   // A plain start first, so the keys hold what Vidarix itself writes.
   {
     tray::Prefs prefs;
