@@ -45,6 +45,7 @@ reg_q() { timeout 30 "$WINE" reg query 'HKCU\Software\Memtidy' /v RAMIcon 2>/dev
 reg_set() { timeout 30 "$WINE" reg add 'HKCU\Software\Memtidy' /v RAMIcon /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
 
 saved=$(reg_q)
+ratios=$(mktemp)
 for icon in $icons; do
   reg_set "$icon"
   for run in $(seq 1 "$runs"); do
@@ -66,6 +67,7 @@ for icon in $icons; do
       if (p > 0) printf ", to bare + sample %.2f", m / p
       if (d > 0) printf ", to bare + sample + drawn icon %.2f", m / d
       printf "\n" }'
+    awk -v m=$((m1 - m0)) -v p=$((s1 - s0)) -v icon="$icon" 'BEGIN { if (p > 0) printf "%d %.4f\n", icon, m / p }' >>"$ratios"
     # The drawn-icon program's counts over the measured seconds, per minute.
     echo "$counts0|$counts1" | awk -F'|' -v s="$secs" '{
       split($1, a, /[^0-9]+/); split($2, b, /[^0-9]+/)
@@ -78,6 +80,16 @@ for icon in $icons; do
     sleep 1
   done
 done
+# One run's ratio moves with whatever else the machine does; the median of
+# the runs is the figure to compare with the goals.
+for icon in $icons; do
+  awk -v icon="$icon" '$1 == icon { r[++n] = $2 } END {
+    if (!n) exit
+    for (i = 1; i <= n; ++i) for (j = i + 1; j <= n; ++j) if (r[j] < r[i]) { t = r[i]; r[i] = r[j]; r[j] = t }
+    med = n % 2 ? r[(n + 1) / 2] : (r[n / 2] + r[n / 2 + 1]) / 2
+    printf "RAMIcon %d, %d runs: Memtidy to bare + sample, median %.2f (lowest %.2f, highest %.2f)\n", icon, n, med, r[1], r[n] }' "$ratios"
+done
+rm -f "$ratios"
 if [ -n "$saved" ]; then reg_set $((saved)); else
   timeout 30 "$WINE" reg delete 'HKCU\Software\Memtidy' /v RAMIcon /f >/dev/null 2>&1
 fi

@@ -35,13 +35,17 @@ bool Win32System::memoryStatusEx(MemoryStatus* out) {
   // Looked up at run time: Windows 95/98 and NT 4 do not export it, and an
   // import would keep the program from loading there.
   using Fn = BOOL(WINAPI*)(MEMORYSTATUSEX*);
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  FARPROC proc = kernel ? GetProcAddress(kernel, "GlobalMemoryStatusEx") : nullptr;
-  if (!proc) return false;
+  if (!statusExLooked_) {
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    FARPROC proc = kernel ? GetProcAddress(kernel, "GlobalMemoryStatusEx") : nullptr;
+    statusEx_ = reinterpret_cast<void*>(proc);
+    statusExLooked_ = true;
+  }
+  if (!statusEx_) return false;
   MEMORYSTATUSEX ms;
   ZeroMemory(&ms, sizeof ms);
   ms.dwLength = sizeof ms;
-  if (!reinterpret_cast<Fn>(reinterpret_cast<void*>(proc))(&ms)) return false;
+  if (!reinterpret_cast<Fn>(statusEx_)(&ms)) return false;
   out->totalPhys = ms.ullTotalPhys;
   out->availPhys = ms.ullAvailPhys;
   out->totalPageFile = ms.ullTotalPageFile;

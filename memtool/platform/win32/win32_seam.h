@@ -29,6 +29,11 @@ class Win32System : public SystemServices {
   bool memoryStatusEx(MemoryStatus* out) override;
   std::string currentDirectory() override;
   uint32_t tickCount() override;
+
+ private:
+  // GlobalMemoryStatusEx, looked up once: the monitor asks every second.
+  void* statusEx_ = nullptr;
+  bool statusExLooked_ = false;
 };
 
 class Win32Memory : public VirtualMemory {
