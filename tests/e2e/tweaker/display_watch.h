@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace displaywatch {
@@ -45,6 +46,19 @@ inline HWND create() {
   depths().clear();
   return CreateWindowExA(0, "E2EDisplayWatch", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
 }
+
+// A watcher for the length of a scenario: gone with it, so two never count
+// the same change.
+struct Watch {
+  HWND window = create();
+  Watch() = default;
+  Watch(const Watch&) = delete;
+  Watch& operator=(const Watch&) = delete;
+  ~Watch() { DestroyWindow(window); }
+  // WM_DISPLAYCHANGE seen since the watcher began or since the last forget().
+  std::size_t changes() const { return depths().size(); }
+  void forget() const { depths().clear(); }
+};
 
 inline void pump(int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/e2e/common/driver.h"
+#include "tests/e2e/tweaker/display_watch.h"
 #include "tests/e2e/tweaker/running_vidarix.h"
 #include "tests/e2e/tweaker/sim_state.h"
 #include "tweaker/resources/command_ids.h"
@@ -288,25 +289,6 @@ E2E_SCENARIO(gamma_dialog_stores_globally_and_cancel_after_apply_restores) {
 
 namespace {
 
-// Counts WM_DISPLAYCHANGE: a display reset of the program reaches every top-level window.
-int g_displayChanges = 0;
-LRESULT CALLBACK watchProc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_DISPLAYCHANGE) ++g_displayChanges;
-  return DefWindowProcA(w, msg, wParam, lParam);
-}
-HWND displayWatcher() {
-  static HWND watcher = nullptr;
-  if (watcher) return watcher;
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = watchProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "RefreshDisplayWatch";
-  RegisterClassA(&wc);
-  watcher = CreateWindowExA(0, "RefreshDisplayWatch", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
-                            nullptr);
-  return watcher;
-}
-
 // Waits for a box of the program while pumping this thread's messages (the
 // display watcher must answer the program's broadcast).
 HWND waitBoxPumping(DWORD processId, int timeoutMs) {
@@ -445,7 +427,7 @@ bool pickMode(HWND dialog, const Mode& m) {
 
 E2E_SCENARIO(refresh_rates_unanswered_question_restores_the_old_rate) {
   powerUpCard();
-  displayWatcher();
+  const displaywatch::Watch watch;  // a display reset reaches every top-level window
   Running r = start();
   const RefreshSetup s = prepare(r, "75");
   if (s.classKey.empty()) return stop(r);
@@ -456,15 +438,15 @@ E2E_SCENARIO(refresh_rates_unanswered_question_restores_the_old_rate) {
              "the warning shows", e2e::text(e2e::control(dialog, IDC_REFRESH_WARNING)));
   if (!pickRate(dialog, "85 Hz")) return post(dialog, IDCANCEL), stop(r), restore(s);
   e2e::screenshot("vidarix-refresh-rates-dialog");
-  g_displayChanges = 0;
+  watch.forget();
   post(dialog, kIdApply);
   HWND ask = waitBoxPumping(r.process.id, 8000);
   e2e::check(ask != nullptr, "Apply for the mode in use asks");
   if (!ask) return post(dialog, IDCANCEL), stop(r), restore(s);
   e2e::checkEq("Do you want to keep your new refresh rate?", boxText(ask), "the question");
   e2e::checkEq("85", rate(s.currentKey), "while it asks the new rate is in the registry");
-  e2e::check(g_displayChanges >= 1, "the display was reset before the question",
-             std::to_string(g_displayChanges) + " WM_DISPLAYCHANGE");
+  e2e::check(watch.changes() >= 1, "the display was reset before the question",
+             std::to_string(watch.changes()) + " WM_DISPLAYCHANGE");
   e2e::screenshot("vidarix-refresh-rates-question");
   const DWORD asked = GetTickCount();
   e2e::check(waitGonePumping(ask, 20000), "left alone, the question goes");
@@ -476,8 +458,8 @@ E2E_SCENARIO(refresh_rates_unanswered_question_restores_the_old_rate) {
     e2e::checkEq("Your previous refresh rate has been restored.", boxText(notice), "the notice");
     e2e::checkEq("75", rate(s.currentKey), "the old rate is back under the mode's key");
     e2e::checkEq("-1", rate(s.defaultKey), "DEFAULT keeps its rate");
-    e2e::check(g_displayChanges >= 2, "the display was reset again",
-               std::to_string(g_displayChanges) + " WM_DISPLAYCHANGE");
+    e2e::check(watch.changes() >= 2, "the display was reset again",
+               std::to_string(watch.changes()) + " WM_DISPLAYCHANGE");
     e2e::click(e2e::control(notice, IDOK));
     waitGonePumping(notice, 3000);
   }
@@ -493,7 +475,7 @@ E2E_SCENARIO(refresh_rates_unanswered_question_restores_the_old_rate) {
 
 E2E_SCENARIO(refresh_rates_yes_keeps_the_new_rate) {
   powerUpCard();
-  displayWatcher();
+  const displaywatch::Watch watch;  // a display reset reaches every top-level window
   Running r = start();
   const RefreshSetup s = prepare(r, "");
   if (s.classKey.empty()) return stop(r);
@@ -525,7 +507,7 @@ E2E_SCENARIO(refresh_rates_yes_keeps_the_new_rate) {
 
 E2E_SCENARIO(refresh_rates_for_another_mode_resets_nothing) {
   powerUpCard();
-  displayWatcher();
+  const displaywatch::Watch watch;  // a display reset reaches every top-level window
   Running r = start();
   const RefreshSetup s = prepare(r, "");
   if (s.classKey.empty()) return stop(r);
@@ -537,11 +519,11 @@ E2E_SCENARIO(refresh_rates_for_another_mode_resets_nothing) {
                "the other mode lists Optimal, Adapter default and its three rates");
   if (!pickRate(dialog, "72 Hz")) return post(dialog, IDCANCEL), stop(r), restore(s);
   e2e::screenshot("vidarix-refresh-rates-other-mode");
-  g_displayChanges = 0;
+  watch.forget();
   post(dialog, IDOK);
   e2e::check(e2e::waitGone(dialog, 3000), "OK closes the dialog");
   e2e::check(waitBoxPumping(r.process.id, 2000) == nullptr, "nothing asks");
-  e2e::checkEq(0, g_displayChanges, "nothing resets the display");
+  e2e::checkEq(0, static_cast<long long>(watch.changes()), "nothing resets the display");
   e2e::checkEq("72", rate(s.otherKey), "the rate is stored under that mode's key");
   e2e::checkEq("<absent>", rate(s.currentKey), "the mode in use keeps no rate of its own");
   e2e::checkEq("-1", rate(s.defaultKey), "DEFAULT is untouched");

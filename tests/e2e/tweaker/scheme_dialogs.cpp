@@ -180,13 +180,14 @@ E2E_SCENARIO(schemes_save_ask_refuse_and_apply) {
   e2e::pause(300);
   e2e::checkEq(2, static_cast<long long>(listCount(s)), "the refreshed list holds both schemes");
 
-  HWND watcher = displaywatch::create();
-  chooseScheme(s, 4, "vidarix-tray-schemes-list");  // Alpha, Fast: the second
-  displaywatch::pump(3000);
-  e2e::checkEq("On", tray::setting("VO"), "the scheme's VidTex is written");
-  e2e::checkEq("Fast", current(), "\"Current\" names the applied scheme");
-  e2e::checkEq(2, static_cast<long long>(displaywatch::depths().size()), "AA and VO changed: the display was reset");
-  DestroyWindow(watcher);
+  {
+    const displaywatch::Watch watch;
+    chooseScheme(s, 4, "vidarix-tray-schemes-list");  // Alpha, Fast: the second
+    displaywatch::pump(3000);
+    e2e::checkEq("On", tray::setting("VO"), "the scheme's VidTex is written");
+    e2e::checkEq("Fast", current(), "\"Current\" names the applied scheme");
+    e2e::checkEq(2, static_cast<long long>(watch.changes()), "AA and VO changed: the display was reset");
+  }
   const std::string tip = hoverTip();
   e2e::check(tip.find("@120.") != std::string::npos, "the chip runs the scheme's memory clock", tip);
   forgetSchemeState();

@@ -3,24 +3,15 @@
 #include <commctrl.h>
 
 #include "tweaker/resources/resource.h"
+#include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/ui/win32/dialog_utils.h"
-#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace vdx {
 namespace {
 
-// Lives while the dialog is open; the dialog window holds it.
-struct OverclockDialogState {
-  OverclockDialogState(HWND dialog, const OverclockDialogArgs& args)
-      : frame(args.frame), surface(dialog), presenter(surface, args.model) {}
-  DialogFrame frame;
-  Win32DialogSurface surface;
-  OverclockDialog presenter;
-};
+using OverclockDialogState = PresenterWindow<OverclockDialog>;
 
-OverclockDialogState* stateOf(HWND dialog) {
-  return reinterpret_cast<OverclockDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+OverclockDialogState* stateOf(HWND dialog) { return dialogState<OverclockDialogState>(dialog); }
 
 // Without an engine clock its row and the ratio controls are hidden: Save and
 // Close move up into their place and the dialog loses the empty band.
@@ -38,16 +29,14 @@ void closeEclkGap(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR common = FALSE;
+  if (commonDialogMessage<OverclockDialogState>(dialog, msg, wParam, lParam, &common)) return common;
   switch (msg) {
     case WM_INITDIALOG: {
-      const auto* args = reinterpret_cast<const OverclockDialogArgs*>(lParam);
-      if (!args) {
-        EndDialog(dialog, 1);
-        return TRUE;
-      }
-      if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
-      OverclockDialogState* state = new OverclockDialogState(dialog, *args);
-      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+      const auto* args = dialogArgs<OverclockDialogArgs>(dialog, lParam, 1);
+      if (!args) return TRUE;
+      auto* state = new OverclockDialogState(dialog, args->frame, args->model);
+      attachDialogState(dialog, state);
       SendDlgItemMessageA(dialog, IDC_OC_MCLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
       SendDlgItemMessageA(dialog, IDC_OC_ECLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
       state->presenter.init();
@@ -64,15 +53,6 @@ INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
       if (OverclockDialogState* state = stateOf(dialog))
         state->presenter.scroll(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam));
       return TRUE;
-    case WM_HELP:
-    case WM_CONTEXTMENU:
-      if (OverclockDialogState* state = stateOf(dialog))
-        showContextHelp(dialog, msg, wParam, lParam, state->frame.helpFile);
-      return TRUE;
-    case WM_DESTROY:
-      delete stateOf(dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      return FALSE;
     default:
       return FALSE;
   }

@@ -3,28 +3,22 @@
 #include <shellapi.h>
 
 #include "tweaker/resources/resource.h"
+#include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/ui/win32/dialog_utils.h"
-#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace vdx {
 namespace {
 
-// Lives while the dialog is open; the dialog window holds it.
-struct AboutDialogState {
-  AboutDialogState(HWND dialog, const AboutDialogArgs& args)
-      : frame(args.frame), surface(dialog), presenter(surface, args.model) {}
+// The presenter and the hand cursor shown over the home-page icon.
+struct AboutDialogState : PresenterWindow<AboutDialog> {
+  using PresenterWindow::PresenterWindow;
   ~AboutDialogState() {
     if (hand) DestroyCursor(hand);
   }
-  DialogFrame frame;
-  Win32DialogSurface surface;
-  AboutDialog presenter;
   HCURSOR hand = nullptr;
 };
 
-AboutDialogState* stateOf(HWND dialog) {
-  return reinterpret_cast<AboutDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+AboutDialogState* stateOf(HWND dialog) { return dialogState<AboutDialogState>(dialog); }
 
 // Whether the control under the mouse is the icon that links to the home page.
 bool overLink(HWND dialog) {
@@ -37,18 +31,16 @@ bool overLink(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR common = FALSE;
+  if (commonDialogMessage<AboutDialogState>(dialog, msg, wParam, lParam, &common)) return common;
   switch (msg) {
     case WM_INITDIALOG: {
-      const auto* args = reinterpret_cast<const AboutDialogArgs*>(lParam);
-      if (!args) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
+      const auto* args = dialogArgs<AboutDialogArgs>(dialog, lParam);
+      if (!args) return TRUE;
       centreWindowOn(GetDesktopWindow(), dialog);
       SetForegroundWindow(dialog);
-      if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
-      AboutDialogState* state = new AboutDialogState(dialog, *args);
-      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+      auto* state = new AboutDialogState(dialog, args->frame, args->model);
+      attachDialogState(dialog, state);
       state->hand = static_cast<HCURSOR>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_HAND),
                                                     IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
       state->presenter.init();
@@ -73,15 +65,6 @@ INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
       AboutDialogState* state = stateOf(dialog);
       return state && state->presenter.command(LOWORD(wParam)) ? TRUE : FALSE;
     }
-    case WM_HELP:
-    case WM_CONTEXTMENU:
-      if (AboutDialogState* state = stateOf(dialog))
-        showContextHelp(dialog, msg, wParam, lParam, state->frame.helpFile);
-      return TRUE;
-    case WM_DESTROY:
-      delete stateOf(dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      return FALSE;
     default:
       return FALSE;
   }

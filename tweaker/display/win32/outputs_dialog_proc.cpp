@@ -1,46 +1,32 @@
 #include "tweaker/display/win32/outputs_dialog_proc.h"
 
 #include "tweaker/resources/resource.h"
+#include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/ui/win32/dialog_utils.h"
-#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace vdx {
 namespace {
 
-// Lives while the dialog is open; the dialog window holds it.
-struct OutputsDialogWindow {
-  OutputsDialogWindow(HWND dialog, const OutputsDialogArgs& args) : frame(args.frame), surface(dialog), presenter(surface, args.model) {}
-  DialogFrame frame;
-  Win32DialogSurface surface;
-  OutputsDialog presenter;
-};
+using OutputsDialogWindow = PresenterWindow<OutputsDialog>;
 
-OutputsDialogWindow* stateOf(HWND dialog) {
-  return reinterpret_cast<OutputsDialogWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+OutputsDialogWindow* stateOf(HWND dialog) { return dialogState<OutputsDialogWindow>(dialog); }
 
 constexpr WORD kEndScroll = 8;
 
 }  // namespace
 
 INT_PTR CALLBACK outputsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR common = FALSE;
+  if (commonDialogMessage<OutputsDialogWindow>(dialog, msg, wParam, lParam, &common)) return common;
   switch (msg) {
     case WM_INITDIALOG: {
-      const auto* args = reinterpret_cast<const OutputsDialogArgs*>(lParam);
-      if (!args) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
+      const auto* args = dialogArgs<OutputsDialogArgs>(dialog, lParam);
+      if (!args) return TRUE;
       centreWindowOn(GetDesktopWindow(), dialog);
-      if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
-      OutputsDialogArgs local = *args;
-      local.model.owner = dialog;
-      OutputsDialogWindow* state = new OutputsDialogWindow(dialog, local);
-      if (!state) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
-      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+      auto model = args->model;
+      model.owner = dialog;
+      auto* state = new OutputsDialogWindow(dialog, args->frame, model);
+      attachDialogState(dialog, state);
       state->presenter.init();
       return TRUE;
     }
@@ -60,15 +46,6 @@ INT_PTR CALLBACK outputsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
           state->presenter.scrollEnded(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
       }
       return TRUE;
-    case WM_HELP:
-    case WM_CONTEXTMENU:
-      if (OutputsDialogWindow* state = stateOf(dialog))
-        showContextHelp(dialog, msg, wParam, lParam, state->frame.helpFile);
-      return TRUE;
-    case WM_DESTROY:
-      delete stateOf(dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      return FALSE;
     default:
       return FALSE;
   }

@@ -1,42 +1,31 @@
 #include "tweaker/display/win32/refresh_rates_dialog_proc.h"
 
 #include "resource.h"
+#include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/ui/win32/dialog_utils.h"
-#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace vdx {
 namespace {
 
-// Lives while the dialog is open; the dialog window holds it.
-struct RefreshRatesDialogState {
-  RefreshRatesDialogState(HWND dialog, const RefreshRatesDialogArgs& args)
-      : frame(args.frame), surface(dialog), presenter(surface, args.model) {}
-  DialogFrame frame;
-  Win32DialogSurface surface;
-  RefreshRatesDialog presenter;
-};
+using RefreshRatesDialogState = PresenterWindow<RefreshRatesDialog>;
 
-RefreshRatesDialogState* stateOf(HWND dialog) {
-  return reinterpret_cast<RefreshRatesDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+RefreshRatesDialogState* stateOf(HWND dialog) { return dialogState<RefreshRatesDialogState>(dialog); }
 
 }  // namespace
 
 INT_PTR CALLBACK refreshRatesDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR common = FALSE;
+  if (commonDialogMessage<RefreshRatesDialogState>(dialog, msg, wParam, lParam, &common)) return common;
   switch (msg) {
     case WM_INITDIALOG: {
-      const auto* args = reinterpret_cast<const RefreshRatesDialogArgs*>(lParam);
-      if (!args) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
+      const auto* args = dialogArgs<RefreshRatesDialogArgs>(dialog, lParam);
+      if (!args) return TRUE;
       centreWindowOn(GetDesktopWindow(), dialog);
       SetForegroundWindow(dialog);
       SendDlgItemMessageA(dialog, IDC_REFRESH_ICON, STM_SETICON,
                           reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_EXCLAMATION)), 0);
-      if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
-      RefreshRatesDialogState* state = new RefreshRatesDialogState(dialog, *args);
-      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+      auto* state = new RefreshRatesDialogState(dialog, args->frame, args->model);
+      attachDialogState(dialog, state);
       state->presenter.init(dialog);
       return TRUE;
     }
@@ -44,15 +33,6 @@ INT_PTR CALLBACK refreshRatesDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       RefreshRatesDialogState* state = stateOf(dialog);
       return state && state->presenter.command(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     }
-    case WM_HELP:
-    case WM_CONTEXTMENU:
-      if (RefreshRatesDialogState* state = stateOf(dialog))
-        showContextHelp(dialog, msg, wParam, lParam, state->frame.helpFile);
-      return TRUE;
-    case WM_DESTROY:
-      delete stateOf(dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      return FALSE;
     default:
       return FALSE;
   }

@@ -4,24 +4,15 @@
 #include <shellapi.h>
 
 #include "tweaker/resources/resource.h"
+#include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/ui/win32/dialog_utils.h"
-#include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace vdx {
 namespace {
 
-// Lives while the dialog is open; the dialog window holds it.
-struct MiniGLDialogWindow {
-  MiniGLDialogWindow(HWND dialog, const MiniGLDialogArgs& args)
-      : frame(args.frame), surface(dialog), presenter(surface, args.model) {}
-  DialogFrame frame;
-  Win32DialogSurface surface;
-  MiniGLDialog presenter;
-};
+using MiniGLDialogWindow = PresenterWindow<MiniGLDialog>;
 
-MiniGLDialogWindow* stateOf(HWND dialog) {
-  return reinterpret_cast<MiniGLDialogWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
+MiniGLDialogWindow* stateOf(HWND dialog) { return dialogState<MiniGLDialogWindow>(dialog); }
 
 void chooseProgram(HWND dialog) {
   char filter[sizeof kMiniGLFilter + 1] = {0};
@@ -56,18 +47,16 @@ void takeDrop(HWND dialog, HDROP drop) {
 }  // namespace
 
 INT_PTR CALLBACK miniGLDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR common = FALSE;
+  if (commonDialogMessage<MiniGLDialogWindow>(dialog, msg, wParam, lParam, &common)) return common;
   switch (msg) {
     case WM_INITDIALOG: {
-      const auto* args = reinterpret_cast<const MiniGLDialogArgs*>(lParam);
-      MiniGLDialogWindow* state = args ? new MiniGLDialogWindow(dialog, *args) : nullptr;
-      if (!state) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
+      const auto* args = dialogArgs<MiniGLDialogArgs>(dialog, lParam);
+      if (!args) return TRUE;
+      auto* state = new MiniGLDialogWindow(dialog, args->frame, args->model);
       centreWindowOn(GetDesktopWindow(), dialog);
       SetForegroundWindow(dialog);
-      if (args->frame.slots) args->frame.slots->set(args->frame.kind, dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+      attachDialogState(dialog, state);
       DragAcceptFiles(dialog, TRUE);
       state->presenter.init();
       PostMessageA(dialog, kMiniGLRefresh, 0, 0);
@@ -107,15 +96,6 @@ INT_PTR CALLBACK miniGLDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
           return FALSE;
       }
     }
-    case WM_HELP:
-    case WM_CONTEXTMENU:
-      if (MiniGLDialogWindow* state = stateOf(dialog))
-        showContextHelp(dialog, msg, wParam, lParam, state->frame.helpFile);
-      return TRUE;
-    case WM_DESTROY:
-      delete stateOf(dialog);
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      return FALSE;
     default:
       return FALSE;
   }
