@@ -38,25 +38,27 @@ Function FolderWritable
       ${ExitDo}
     ${EndIf}
   ${Loop}
-  ClearErrors
+  ; Testing the error flag clears it: the answer goes into $0 at once.
+  StrCpy $2 "$INSTDIR"
   ${If} $0 == ""
-    SetErrors
+    StrCpy $0 $2            ; not even the drive is there
   ${ElseIf} $1 == ""
-    FileOpen $2 "$INSTDIR\${PROBE_VALUE}.tmp" w
+    StrCpy $0 $2
+    ClearErrors
+    FileOpen $1 "$INSTDIR\${PROBE_VALUE}.tmp" w
     ${IfNot} ${Errors}
-      FileClose $2
+      FileClose $1
       Delete "$INSTDIR\${PROBE_VALUE}.tmp"
+      StrCpy $0 ""
     ${EndIf}
   ${Else}
+    StrCpy $0 $2
+    ClearErrors
     CreateDirectory $1
     ${IfNot} ${Errors}
       RMDir $1
+      StrCpy $0 ""
     ${EndIf}
-  ${EndIf}
-  ${If} ${Errors}
-    StrCpy $0 "$INSTDIR"
-  ${Else}
-    StrCpy $0 ""
   ${EndIf}
   Pop $2
   Pop $1
