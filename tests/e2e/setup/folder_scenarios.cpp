@@ -58,7 +58,15 @@ E2E_SCENARIO(da_reinstall_elsewhere_restores_auto_start_and_points_the_records_a
 E2E_SCENARIO(db_upgrade_into_the_first_folder_removes_the_copy_elsewhere_and_starts_memtidy_again) {
   DWORD pid = memtidyProcess();
   e2e::check(pid != 0, "Memtidy runs from " + otherDir() + " before the upgrade");
-  e2e::checkEq(0, static_cast<long long>(runSetup("/S /D=" + installDir())), "the upgrade ends with 0");
+  // The simulated Vidarix answers its window and commands as the real one does.
+  e2e::Process vidarix = e2e::launch(e2e::option("vidarix"));
+  e2e::check(e2e::waitWindow("VidarixCls", nullptr, 15000) != nullptr, "Vidarix runs before the upgrade");
+  bool vidarixStarted = false;
+  e2e::checkEq(0, static_cast<long long>(runSetupWatchingFor("/S /D=" + installDir(), "Vidarix.exe", &vidarixStarted)),
+               "the upgrade ends with 0");
+  e2e::check(e2e::waitExit(vidarix, 5000), "the running Vidarix was ended");
+  if (vidarix.handle) e2e::kill(vidarix);
+  e2e::check(vidarixStarted, "and the installed Vidarix started in its place");
   for (const char* f : kProgramFiles) {
     e2e::check(!fileExists(otherDir() + "\\" + f), std::string("the old copy's file is gone: ") + f);
     e2e::check(fileExists(installDir() + "\\" + f), std::string("installed: ") + f);

@@ -3,6 +3,7 @@
 #include <aclapi.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstring>
@@ -41,6 +42,38 @@ DWORD runSetup(const std::string& args) {
     std::printf("  the setup program did not end\n");
     e2e::kill(p);
   }
+  return code;
+}
+
+namespace {
+bool processRuns(const char* exeName) {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return false;
+  PROCESSENTRY32 e = {};
+  e.dwSize = sizeof e;
+  bool found = false;
+  for (BOOL more = Process32First(snap, &e); more && !found; more = Process32Next(snap, &e))
+    found = _stricmp(e.szExeFile, exeName) == 0;
+  CloseHandle(snap);
+  return found;
+}
+}  // namespace
+
+DWORD runSetupWatchingFor(const std::string& args, const char* exeName, bool* seen) {
+  *seen = false;
+  e2e::Process p = e2e::launch(setupPath(), args);
+  DWORD code = 0xDEADBEEF;
+  DWORD end = GetTickCount() + 60000;
+  while (!e2e::waitExit(p, 10, &code)) {
+    *seen = *seen || processRuns(exeName);
+    if ((LONG)(end - GetTickCount()) <= 0) {
+      std::printf("  the setup program did not end\n");
+      e2e::kill(p);
+      return code;
+    }
+  }
+  for (DWORD after = GetTickCount() + 3000; !*seen && (LONG)(after - GetTickCount()) > 0; Sleep(10))
+    *seen = processRuns(exeName);
   return code;
 }
 

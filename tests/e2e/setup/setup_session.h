@@ -31,6 +31,10 @@ bool fileExists(const std::string& path);
 
 // Runs the setup program with the arguments and waits for it; its exit code.
 DWORD runSetup(const std::string& args);
+// The same, noting whether a process of the program file name (any folder)
+// ran while it did or in the three seconds after: a program the setup starts
+// may end at once (Vidarix does on this machine, which has no Savage card).
+DWORD runSetupWatchingFor(const std::string& args, const char* exeName, bool* seen);
 // Runs the installed uninstaller silently. It hands over to a copy of itself
 // outside the program folder, so this waits for the Uninstall key to go.
 bool runUninstallSilently(const std::string& dir = installDir());
