@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The setup program: the release's file list, then under Wine, in a fresh
 # prefix that reports Windows 98, a silent install, Memtidy started from the
-# installed shortcut, an install over it, a silent uninstall, and the wizard
-# pages driven by keys (screenshots build/screenshots/setup-*.png and
+# installed shortcut, an install over it, a silent uninstall, a reinstall and
+# an upgrade into other folders, the wizard pages driven by keys, and then, as
+# Windows NT, the components, an uninstall with nothing in use and a user who
+# may not write (screenshots build/screenshots/setup-*.png and
 # uninstall-*.png). Wine here runs no 32-bit code, so the Wine part uses the
 # same setup script built around the 64-bit programs; the shipping 32-bit
 # setup is checked by the PE audit.
