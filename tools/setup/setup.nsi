@@ -178,7 +178,7 @@ Function ComponentsLeave
   Pop $1
   IntCmp $0 0 0 +4 +4
     Pop $0
-    MessageBox MB_OK|MB_ICONEXCLAMATION "Choose at least one of the two programs."
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Choose at least one program to install."
     Abort
   Pop $0
 FunctionEnd
