@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The setup program: the release's file list, then under Wine, in a fresh
 # prefix that reports Windows 98, a silent install, Memtidy started from the
-# installed shortcut, an install over it, a silent uninstall, and the wizard
-# pages driven by keys (screenshots build/screenshots/setup-*.png and
+# installed shortcut, an install over it, a silent uninstall, a reinstall and
+# an upgrade into other folders, the wizard pages driven by keys, and then, as
+# Windows NT, the components, an uninstall with nothing in use and a user who
+# may not write (screenshots build/screenshots/setup-*.png and
 # uninstall-*.png). Wine here runs no 32-bit code, so the Wine part uses the
 # same setup script built around the 64-bit programs; the shipping 32-bit
 # setup is checked by the PE audit.
@@ -23,6 +25,12 @@ want="Vidarix-Memtidy-$version/ Vidarix-Memtidy-$version/Memtidy.exe Vidarix-Mem
 if [ "$listing" = "$want" ]; then ok "zip holds the four files"; else fail "zip holds: $listing"; fi
 # Windows 95's Notepad shows a file with bare LF line ends as one long line.
 if [ -f "$release/Readme.txt" ] && ! grep -q $'[^\r]$' "$release/Readme.txt"; then ok "readme has CRLF line ends"; else fail "readme line ends"; fi
+# What an uninstall leaves behind, and how to avoid it.
+leaves=$(sed -n '/^What uninstalling leaves/,$p' "$REPO/tools/setup/readme.txt" | tr '\n' ' ')
+case $leaves in
+  *SYSTEM.INI*'"Default"'*Apply*'other users'*) ok "readme: uninstalling leaves the disk cache lines and other users' settings" ;;
+  *) fail "readme does not say what uninstalling leaves" ;;
+esac
 
 setup_exe="$BUILD/win64/setup/Vidarix-Memtidy-$version-setup-amd64.exe"
 driver="$BUILD/win64/bin/setup_e2e.exe"
@@ -38,12 +46,19 @@ export TRAY_WINEPREFIX="$BUILD/wine/setup-prefix"
 unset TRAY_WINE_LOG
 . "$REPO/tools/wine/env.sh"
 "$REPO/tools/wine/server.sh" stop
+# A folder nobody may write, as Program Files is for a user on NT who is no
+# administrator (Wine runs everyone as one; the immutable flag binds root too).
+locked="$TRAY_WINEPREFIX/drive_c/Locked"
+chattr -i "$locked" 2>/dev/null
 rm -rf "$TRAY_WINEPREFIX" "$TRAY_WINE_LOG"
 mkdir -p "$TRAY_WINE_LOG"
 wine_up
 timeout 30 "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win98 /f >>"$TRAY_WINE_LOG/reg.log" 2>&1
 # A Savage card for the simulated Vidarix, which the uninstall must end.
 "$REPO/tools/wine/provision-vidarix.sh" >"$TRAY_WINE_LOG/provision.log" 2>&1
-run_e2e "$driver" --setup="$(winepath_of "$setup_exe")" --version="$version" --vidarix="$(winepath_of "$vidarix")"
+mkdir -p "$locked" && chattr +i "$locked" || echo "  (cannot make $locked unwritable)"
+run_e2e "$driver" --setup="$(winepath_of "$setup_exe")" --version="$version" --vidarix="$(winepath_of "$vidarix")" \
+  --locked='C:\Locked'
+chattr -i "$locked" 2>/dev/null
 wine_down
 suite_end setup

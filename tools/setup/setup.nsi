@@ -27,7 +27,8 @@
 
 !define PRODUCT "Vidarix and Memtidy"
 !define MAKER "Tessaly"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\VidarixMemtidy"
+!define UNINSTALL_PARENT_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+!define UNINSTALL_KEY "${UNINSTALL_PARENT_KEY}\VidarixMemtidy"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define STARTMENU "$SMPROGRAMS\${PRODUCT}"
 
@@ -54,8 +55,13 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${MAKER}"
 
 !include MUI2.nsh
 !include Sections.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
 !include running_copies.nsh
 !include settings_removal.nsh
+!include program_files.nsh
+!include install_records.nsh
+!include write_access.nsh
 
 ; No welcome or finish page: those need a plug-in DLL, and every file the
 ; setup program runs must load on Windows 95.
@@ -63,6 +69,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${MAKER}"
 !define MUI_COMPONENTSPAGE_SMALLDESC
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE ComponentsLeave
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -76,17 +83,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${MAKER}"
 !insertmacro END_RUNNING_COPIES_FUNCTION ""
 !insertmacro END_RUNNING_COPIES_FUNCTION "un."
 
-Function .onInit
-  SetShellVarContext all
-FunctionEnd
-
 Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
 Section "-Prepare"
   SetOutPath "$INSTDIR"
+  Call NoteProgramState
   Call EndRunningCopies
+  Call RemoveOldCopy
 SectionEnd
 
 Section "Vidarix" SecVidarix
@@ -94,6 +99,7 @@ Section "Vidarix" SecVidarix
   File "${FILES}/Vidarix.exe"
   CreateDirectory "${STARTMENU}"
   CreateShortCut "${STARTMENU}\Vidarix.lnk" "$INSTDIR\Vidarix.exe"
+  Call PointVidarixRecords
 SectionEnd
 
 Section "Memtidy" SecMemtidy
@@ -104,6 +110,7 @@ Section "Memtidy" SecMemtidy
   ; Memtidy records the folder it first starts in: the shortcut starts it in
   ; its own folder (the output path is the shortcut's working folder).
   CreateShortCut "${STARTMENU}\Memtidy.lnk" "$INSTDIR\Memtidy.exe"
+  Call PointMemtidyRecords
 SectionEnd
 
 Section "-Readme, uninstaller and Add/Remove Programs entry"
@@ -123,6 +130,38 @@ Section "-Readme, uninstaller and Add/Remove Programs entry"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+Section "-Start the programs that ran before"
+  Call StartProgramsAgain
+SectionEnd
+
+; After the sections: it names them.
+Function .onInit
+  SetShellVarContext all
+  ; Vidarix is for Windows 95/98/Me only: on NT it is not offered.
+  Push $0
+  GetWinVer $0 Product
+  ${If} $0 <> 0
+    !insertmacro UnselectSection ${SecVidarix}
+    SectionSetText ${SecVidarix} ""
+  ${EndIf}
+  ; A silent setup has no folder page: its folder is known now.
+  ${If} ${Silent}
+    !insertmacro WRITE_ACCESS_PROBE "all"
+  ${Else}
+    !insertmacro WRITE_ACCESS_PROBE "registry"
+  ${EndIf}
+  Call RefuseWithoutWriteAccess
+  Pop $0
+FunctionEnd
+
+Function DirectoryLeave
+  Push $0
+  Call FolderWritable
+  Pop $0
+  Call RefuseWithoutWriteAccess
+  Pop $0
+FunctionEnd
+
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${SecVidarix} "Tweaker for S3 Savage display adapters (Windows 95/98/Me)."
   !insertmacro MUI_DESCRIPTION_TEXT ${SecMemtidy} "Memory optimiser for Windows 95/98/Me and NT."
@@ -139,7 +178,7 @@ Function ComponentsLeave
   Pop $1
   IntCmp $0 0 0 +4 +4
     Pop $0
-    MessageBox MB_OK|MB_ICONEXCLAMATION "Choose at least one of the two programs."
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Choose at least one program to install."
     Abort
   Pop $0
 FunctionEnd
@@ -147,18 +186,12 @@ FunctionEnd
 Section "Uninstall"
   Call un.EndRunningCopies
   ; A copy that would not end keeps its file until Windows restarts.
-  Delete /REBOOTOK "$INSTDIR\Vidarix.exe"
-  Delete /REBOOTOK "$INSTDIR\Memtidy.exe"
-  Delete "$INSTDIR\confirmation.wav"
-  Delete "$INSTDIR\Readme.txt"
-  Delete "$INSTDIR\uninstall.exe"
-  ; Files of the user's own in the folder keep it.
-  RMDir /REBOOTOK "$INSTDIR"
-  Delete "${STARTMENU}\Vidarix.lnk"
-  Delete "${STARTMENU}\Memtidy.lnk"
-  Delete "${STARTMENU}\Readme.lnk"
-  Delete "${STARTMENU}\Uninstall ${PRODUCT}.lnk"
-  RMDir "${STARTMENU}"
+  !insertmacro REMOVE_PROGRAM_COPY "$INSTDIR"
+  ; Vidarix's "Auto start" is its Run entry: kept settings keep it as a mark.
+  ReadRegStr $0 HKLM "${RUN_KEY}" "Vidarix"
+  ${If} $0 != ""
+    WriteRegStr HKLM "${VIDARIX_KEY}" "${VIDARIX_AUTOSTART_MARK}" "On"
+  ${EndIf}
   DeleteRegValue HKLM "${RUN_KEY}" "Vidarix"
   DeleteRegValue HKLM "${RUN_KEY}" "Memtidy"
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \

@@ -19,8 +19,8 @@ string(REGEX REPLACE ".*\"(.*)\".*" "\\1" TRAY_RELEASE_VERSION "${version_line}"
 set(release_name Vidarix-Memtidy-${TRAY_RELEASE_VERSION})
 set(setup_dir ${CMAKE_BINARY_DIR}/setup)
 set(files_dir ${setup_dir}/${release_name})
-set(setup_sources ${CMAKE_CURRENT_LIST_DIR}/setup.nsi ${CMAKE_CURRENT_LIST_DIR}/running_copies.nsh
-                  ${CMAKE_CURRENT_LIST_DIR}/settings_removal.nsh ${CMAKE_SOURCE_DIR}/versions.h)
+file(GLOB setup_includes CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.nsh)
+set(setup_sources ${CMAKE_CURRENT_LIST_DIR}/setup.nsi ${setup_includes} ${CMAKE_SOURCE_DIR}/versions.h)
 
 # The readme is read on Windows 95 with Notepad: CRLF line ends.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/readme.txt ${setup_dir}/Readme.txt @ONLY NEWLINE_STYLE CRLF)

@@ -1,7 +1,9 @@
 #include "tests/e2e/setup/setup_session.h"
 
+#include <aclapi.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstring>
@@ -16,6 +18,8 @@ std::string installDir() {
   ExpandEnvironmentStringsA("%ProgramFiles%\\Tessaly", buf, sizeof buf);
   return buf;
 }
+
+std::string otherDir() { return "C:\\Other\\Tessaly"; }
 
 std::string startMenuDir() {
   char buf[MAX_PATH] = {};
@@ -41,8 +45,40 @@ DWORD runSetup(const std::string& args) {
   return code;
 }
 
-bool runUninstallSilently() {
-  e2e::Process p = e2e::launch(installDir() + "\\uninstall.exe", "/S");
+namespace {
+bool processRuns(const char* exeName) {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return false;
+  PROCESSENTRY32 e = {};
+  e.dwSize = sizeof e;
+  bool found = false;
+  for (BOOL more = Process32First(snap, &e); more && !found; more = Process32Next(snap, &e))
+    found = _stricmp(e.szExeFile, exeName) == 0;
+  CloseHandle(snap);
+  return found;
+}
+}  // namespace
+
+DWORD runSetupWatchingFor(const std::string& args, const char* exeName, bool* seen) {
+  *seen = false;
+  e2e::Process p = e2e::launch(setupPath(), args);
+  DWORD code = 0xDEADBEEF;
+  DWORD end = GetTickCount() + 60000;
+  while (!e2e::waitExit(p, 10, &code)) {
+    *seen = *seen || processRuns(exeName);
+    if ((LONG)(end - GetTickCount()) <= 0) {
+      std::printf("  the setup program did not end\n");
+      e2e::kill(p);
+      return code;
+    }
+  }
+  for (DWORD after = GetTickCount() + 3000; !*seen && (LONG)(after - GetTickCount()) > 0; Sleep(10))
+    *seen = processRuns(exeName);
+  return code;
+}
+
+bool runUninstallSilently(const std::string& dir) {
+  e2e::Process p = e2e::launch(dir + "\\uninstall.exe", "/S");
   e2e::waitExit(p, 30000);
   for (int i = 0; i < 300; ++i) {
     if (!e2e::regExists(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString")) {
@@ -82,6 +118,66 @@ bool waitProcessEnds(DWORD pid, int timeoutMs) {
   bool ended = WaitForSingleObject(h, timeoutMs) == WAIT_OBJECT_0;
   CloseHandle(h);
   return ended;
+}
+
+DWORD memtidyProcess() {
+  HWND form = FindWindowA("TForm1", "Memtidy Manager");
+  DWORD pid = 0;
+  if (form) GetWindowThreadProcessId(form, &pid);
+  return pid;
+}
+
+std::string processImage(DWORD pid) {
+  HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (!h) return "";
+  char buf[MAX_PATH] = {};
+  DWORD size = sizeof buf;
+  std::string path = QueryFullProcessImageNameA(h, 0, buf, &size) ? buf : "";
+  CloseHandle(h);
+  return path;
+}
+
+namespace {
+constexpr char kWineKey[] = "Software\\Wine";
+constexpr char kUninstallParent[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+}  // namespace
+
+AsWindowsNt::AsWindowsNt() { e2e::regWriteString(HKEY_CURRENT_USER, kWineKey, "Version", "winxp"); }
+AsWindowsNt::~AsWindowsNt() { e2e::regWriteString(HKEY_CURRENT_USER, kWineKey, "Version", "win98"); }
+
+HklmWriteDenied::HklmWriteDenied() {
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstallParent, 0, READ_CONTROL | WRITE_DAC, &k) != ERROR_SUCCESS) return;
+  DWORD size = 0;
+  RegGetKeySecurity(k, DACL_SECURITY_INFORMATION, nullptr, &size);
+  std::string before(size, '\0');
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  PACL acl = nullptr;
+  EXPLICIT_ACCESS_A deny = {};
+  if (size && RegGetKeySecurity(k, DACL_SECURITY_INFORMATION, before.data(), &size) == ERROR_SUCCESS &&
+      AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) {
+    deny.grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+    deny.grfAccessMode = DENY_ACCESS;
+    deny.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    deny.Trustee.ptstrName = static_cast<LPSTR>(everyone);
+    SECURITY_DESCRIPTOR sd;
+    if (SetEntriesInAclA(1, &deny, nullptr, &acl) == ERROR_SUCCESS &&
+        InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) && SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE) &&
+        RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS)
+      saved_ = before;
+  }
+  if (acl) LocalFree(acl);
+  if (everyone) FreeSid(everyone);
+  RegCloseKey(k);
+}
+
+HklmWriteDenied::~HklmWriteDenied() {
+  if (saved_.empty()) return;
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstallParent, 0, WRITE_DAC, &k) != ERROR_SUCCESS) return;
+  RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, saved_.data());
+  RegCloseKey(k);
 }
 
 // ---- the wizard ----------------------------------------------------------------

@@ -84,6 +84,8 @@ E2E_SCENARIO(c_install_over_the_first_keeps_settings_and_ends_running_copies) {
   e2e::checkEq(0, static_cast<long long>(runSetup("/S")), "the second install ends with 0");
   e2e::check(!pid || waitProcessEnds(pid, 5000), "the running Memtidy was ended to replace its file");
   e2e::check(fileExists(installDir() + "\\Memtidy.exe"), "Memtidy.exe is there again");
+  HWND again = e2e::waitWindow("TForm1", "Memtidy Manager", 15000);
+  e2e::check(again != nullptr && memtidyProcess() != pid, "and the Memtidy that ran before runs again");
   e2e::checkEq(42, static_cast<long long>(readFreeCpu()), "Memtidy's setting is kept");
   e2e::checkEq(installDir(), regString(HKEY_CURRENT_USER, kMemtidyKey, "CurrentDir"), "its folder record is kept");
   e2e::checkEq("On", regString(HKEY_LOCAL_MACHINE, kVidarixKey, "ShowAdvanced"), "Vidarix's preference is kept");
