@@ -32,6 +32,14 @@ const DisplayBox kDisplayBoxes[] = {
 
 // The one that stays on when the user turns every display off.
 const uint32_t kFallbackOrder[] = {DISPLAY_CRT, DISPLAY_LCD, DISPLAY_TV};
+const uint32_t kDisplayBits = DISPLAY_CRT | DISPLAY_LCD | DISPLAY_TV | DISPLAY_FLAT_PANEL;
+
+// The TV picture controls: disabled until the TV part is read with the TV on.
+const int kTvPictureControls[] = {
+    IDC_OUT_FLICKER,    IDC_OUT_FLICKER_LEVEL, IDC_OUT_HORZ_SIZE, IDC_OUT_VERT_SIZE,
+    IDC_OUT_LOCK_RATIO, IDC_OUT_HORZ_POS,      IDC_OUT_VERT_POS,  IDC_OUT_BRIGHTNESS,
+    IDC_OUT_CONTRAST,   IDC_OUT_COLOUR,        IDC_OUT_TINT,
+};
 
 // The first item whose data matches, or the first item.
 void selectByData(DialogSurface& s, int id, ItemData data) {
@@ -66,20 +74,21 @@ uint32_t nextDisplayMask(uint32_t active, uint32_t supported, bool crt, bool tv,
     if (!(supported & b.bit)) continue;
     mask = b.on ? (mask | b.bit) : (mask & ~b.bit);
   }
-  if (mask == 0) {
-    for (uint32_t bit : kFallbackOrder) {
-      if (active & bit) {
-        mask = bit;
-        break;
-      }
-    }
-  }
   if (duoView >= 0) mask = duoView ? (mask | DISPLAY_DUOVIEW) : (mask & ~DISPLAY_DUOVIEW);
+  // Tested last: DuoView's bit is no display, so it alone would turn every display off.
+  if (!(mask & kDisplayBits)) {
+    for (uint32_t bit : kFallbackOrder) {
+      if (active & bit) return mask | bit;
+    }
+    return active & kDisplayMaskWritable;  // nothing to fall back to: leave the driver as it is
+  }
   return mask;
 }
 
 void OutputsDialog::init() {
   surface_.enable(IDC_OUT_APPLY, false);
+  for (int id : kTvPictureControls) surface_.enable(id, false);
+  surface_.show(IDC_OUT_FLICKER_LEVEL, model_.prefs->showFlickerSlider);
   read(true);
 }
 
@@ -321,7 +330,7 @@ bool OutputsDialog::command(int id) {
       return true;
     case IDC_OUT_FLICKER:
       state_.flickerOn = surface_.checked(id) ? 1 : 0;
-      surface_.enable(IDC_OUT_FLICKER_LEVEL, state_.flickerOn != 0);
+      surface_.enable(IDC_OUT_FLICKER_LEVEL, state_.flickerOn && state_.flickerMax > 1);
       model_.escapes->DRV_SET_FLICKER(state_.flickerOn, state_.flickerLevel);
       surface_.enable(IDC_OUT_APPLY, true);
       return true;

@@ -38,7 +38,8 @@ struct ChipPictureRules {
 ChipPictureRules chipPictureRules(uint32_t deviceId);
 
 // The display mask Apply sends: the boxes of the supported displays over the
-// active mask, never none; `duoView` -1 when the box is not offered.
+// active mask, never one without a display; `duoView` -1 when the box is not
+// offered.
 uint32_t nextDisplayMask(uint32_t active, uint32_t supported, bool crt, bool tv, bool lcd, int duoView);
 
 struct OutputsDialogModel {

@@ -35,6 +35,14 @@
 // Program icon (the main window's class icon).
 #define IDI_VIDARIX 152
 
+// The warning beside the Refresh Rates dialog's text.
+#define IDI_REFRESH_WARNING 136
+
+// The display pictures of the Display Outputs dialog (the flat panel shows the LCD's).
+#define IDI_OUT_CRT 171
+#define IDI_OUT_TV 172
+#define IDI_OUT_LCD 173
+
 // Tray icons by chip family.
 #define IDI_SAVAGE3D 110
 #define IDI_SAVAGE4 111
@@ -88,12 +96,16 @@
 #define IDC_OC_RATIO 1233
 // Display Outputs dialog.
 #define IDC_OUT_CRT 1202
+#define IDC_OUT_CRT_ICON 1203
 #define IDC_OUT_CRT_STATUS 1204
 #define IDC_OUT_TV 1206
+#define IDC_OUT_TV_ICON 1207
 #define IDC_OUT_TV_STATUS 1208
 #define IDC_OUT_LCD 1210
+#define IDC_OUT_LCD_ICON 1211
 #define IDC_OUT_LCD_STATUS 1212
 #define IDC_OUT_FLAT_STATUS 1214
+#define IDC_OUT_FLAT_ICON 1215
 #define IDC_OUT_FLAT 1216
 #define IDC_OUT_TV_STANDARD 1283
 #define IDC_OUT_TV_PORT 1284

@@ -17,6 +17,7 @@
 #include "tests/e2e/common/driver.h"
 #include "tests/e2e/tweaker/display_watch.h"
 #include "tests/e2e/tweaker/running_vidarix.h"
+#include "tests/e2e/tweaker/shown_icon.h"
 #include "tests/e2e/tweaker/sim_state.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
@@ -514,6 +515,16 @@ E2E_SCENARIO(refresh_rates_for_another_mode_resets_nothing) {
   if (!e2e::check(s.other.width != 0, "another mode is listed")) return stop(r), restore(s);
   HWND dialog = openRefresh(r, s);
   if (!dialog) return stop(r), restore(s);
+  SetForegroundWindow(dialog);
+  e2e::pause(200);
+  HWND icon = e2e::control(dialog, IDC_REFRESH_ICON);
+  shownicon::checkShows(icon, e2e::option("exe", "Vidarix-sim.exe"), IDI_REFRESH_WARNING,
+                        "control 137 shows the program's own icon 136");
+  RECT iconRect = {}, warningRect = {};
+  GetWindowRect(icon, &iconRect);
+  GetWindowRect(e2e::control(dialog, IDC_REFRESH_WARNING), &warningRect);
+  e2e::check(iconRect.right <= warningRect.left && iconRect.top < warningRect.bottom,
+             "the icon stands beside the warning");
   if (!pickMode(dialog, s.other)) return post(dialog, IDCANCEL), stop(r), restore(s);
   e2e::checkEq(5, SendMessageA(e2e::control(dialog, IDC_REFRESH_RATES), CB_GETCOUNT, 0, 0),
                "the other mode lists Optimal, Adapter default and its three rates");

@@ -10,6 +10,7 @@
 
 #include "tests/e2e/common/driver.h"
 #include "tests/e2e/tweaker/running_vidarix.h"
+#include "tests/e2e/tweaker/shown_icon.h"
 #include "tests/e2e/tweaker/sim_state.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
@@ -42,6 +43,33 @@ Running start() { return vdxrun::startAndWait(); }
 void setChecked(HWND dialog, int id, bool on) {
   HWND box = e2e::control(dialog, id);
   if (box && e2e::checked(box) != on) e2e::click(box);
+}
+
+RECT rectOf(HWND w) {
+  RECT r = {};
+  if (w) GetWindowRect(w, &r);
+  return r;
+}
+
+// The group box of the dialog titled `title`, or null.
+HWND groupBox(HWND dialog, const std::string& title) {
+  struct Find {
+    std::string title;
+    HWND found;
+  } find = {title, nullptr};
+  EnumChildWindows(
+      dialog,
+      [](HWND w, LPARAM lp) -> BOOL {
+        auto* f = reinterpret_cast<Find*>(lp);
+        char cls[32] = {0};
+        GetClassNameA(w, cls, sizeof cls);
+        const bool group = (GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        if (_stricmp(cls, "Button") != 0 || !group || e2e::text(w) != f->title) return TRUE;
+        f->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  return find.found;
 }
 
 HWND findEdit(HWND top) {
@@ -115,6 +143,57 @@ E2E_SCENARIO(outputs_dialog_switches_tv_and_sends_a_slider_at_its_end) {
   e2e::click(e2e::control(dialog, IDOK));
   e2e::check(e2e::waitGone(dialog, 3000), "OK closes the dialog");
   stop(r);
+}
+
+E2E_SCENARIO(outputs_dialog_without_tv_shows_its_displays_and_keeps_the_tv_picture_off) {
+  selectCard("Savage4", "Displays=3\r\nConnectedDisplays=3\r\n");  // a CRT and an LCD, no TV
+  Running r = start();
+  HWND dialog = openDialog(r, IDM_OUTPUTS, "Display Outputs", 300);
+  if (!dialog) return stop(r);
+  const struct {
+    int id;
+    const char* name;
+  } picture[] = {{IDC_OUT_FLICKER, "Flicker filter"}, {IDC_OUT_FLICKER_LEVEL, "flicker slider"},
+                 {IDC_OUT_HORZ_SIZE, "horizontal size"}, {IDC_OUT_VERT_SIZE, "vertical size"},
+                 {IDC_OUT_LOCK_RATIO, "Lock ratio"}, {IDC_OUT_HORZ_POS, "horizontal position"},
+                 {IDC_OUT_VERT_POS, "vertical position"}, {IDC_OUT_BRIGHTNESS, "brightness"},
+                 {IDC_OUT_CONTRAST, "contrast"}, {IDC_OUT_COLOUR, "colour"}, {IDC_OUT_TINT, "tint"}};
+  for (const auto& c : picture) {
+    e2e::check(!IsWindowEnabled(e2e::control(dialog, c.id)), std::string("without TV the ") + c.name + " is disabled");
+  }
+
+  // Each display row: its box, then its picture, then its status text.
+  SetForegroundWindow(dialog);
+  e2e::pause(200);
+  const struct {
+    int box, icon, status, picture;
+    const char* name;
+  } rows[] = {{IDC_OUT_CRT, IDC_OUT_CRT_ICON, IDC_OUT_CRT_STATUS, IDI_OUT_CRT, "CRT"},
+              {IDC_OUT_TV, IDC_OUT_TV_ICON, IDC_OUT_TV_STATUS, IDI_OUT_TV, "TV"},
+              {IDC_OUT_LCD, IDC_OUT_LCD_ICON, IDC_OUT_LCD_STATUS, IDI_OUT_LCD, "LCD"},
+              {IDC_OUT_FLAT, IDC_OUT_FLAT_ICON, IDC_OUT_FLAT_STATUS, IDI_OUT_LCD, "flat panel"}};
+  for (const auto& row : rows) {
+    const std::string name = row.name;
+    HWND icon = e2e::control(dialog, row.icon);
+    if (!e2e::check(icon != nullptr, "the " + name + " row has an icon")) continue;
+    const RECT box = rectOf(e2e::control(dialog, row.box)), pic = rectOf(icon),
+               status = rectOf(e2e::control(dialog, row.status));
+    e2e::check(box.right <= pic.left && pic.right <= status.left && pic.top < status.bottom &&
+                   status.top < pic.bottom,
+               "the " + name + " icon stands between its box and its status text");
+    shownicon::checkShows(icon, exePath(), row.picture, "the " + name + " icon is the program's picture");
+  }
+  e2e::checkEq("Connected", e2e::text(e2e::control(dialog, IDC_OUT_LCD_STATUS)), "the LCD is connected");
+
+  HWND tvGroup = groupBox(dialog, "TV");
+  RECT expand = rectOf(e2e::control(dialog, IDC_OUT_EXPAND_LCD)), tv = rectOf(tvGroup), both;
+  e2e::check(tvGroup != nullptr, "the dialog has a TV group");
+  e2e::check(!IntersectRect(&both, &expand, &tv), "\"E&xpand LCD\" stands outside the TV group");
+  e2e::screenshot("vidarix-outputs-no-tv");
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  e2e::check(e2e::waitGone(dialog, 3000), "Close closes the dialog");
+  stop(r);
+  selectCard("Savage4");
 }
 
 E2E_SCENARIO(outputs_dialog_reports_a_refused_switch) {

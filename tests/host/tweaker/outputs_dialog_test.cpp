@@ -70,6 +70,25 @@ TEST(OutputsMask, UntickingEveryDisplayKeepsTheFirstOfCrtLcdTvThatWasOn) {
   EXPECT_EQ(0x01u, nextDisplayMask(0x09, 0x07, true, false, false, 0));
 }
 
+TEST(OutputsMask, DuoViewNeverLeavesAMaskWithoutADisplay) {
+  struct Row {
+    uint32_t active;
+    int duoView;
+    uint32_t expected;
+  } rows[] = {
+      {0x09, 0, DISPLAY_CRT},                    // DuoView's bit must not hide an empty mask
+      {0x09, 1, DISPLAY_CRT | DISPLAY_DUOVIEW},  // nor its box
+      {0x0A, 0, DISPLAY_LCD},
+      {0x01, 1, DISPLAY_CRT | DISPLAY_DUOVIEW},
+      {0x08, 0, 0x08},  // nothing was on to fall back to: the driver's mask stays
+      {0x00, 1, 0x00},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(r.expected, nextDisplayMask(r.active, 0x07, false, false, false, r.duoView))
+        << r.active << " duo " << r.duoView;
+  }
+}
+
 TEST_F(OutputsDialogTest, WithoutTheConnectionQueryTheActiveDisplaysShowConnected) {
   prefs.useQueryConnect = false;
   card.supportedDisplays = 0x07;
@@ -183,6 +202,46 @@ TEST_F(OutputsDialogTest, PictureSlidersActOnlyWithTheTvOnAndSendAtTheEndOfAScro
   tick(IDC_OUT_FLICKER, false);
   EXPECT_EQ(0u, kept().flickerOn);
   EXPECT_FALSE(surface.control(IDC_OUT_FLICKER_LEVEL).enabled);
+}
+
+TEST_F(OutputsDialogTest, WithoutTvEveryPictureControlStaysDisabledAndTheFlickerSliderFollowsItsPreference) {
+  const int picture[] = {IDC_OUT_FLICKER,  IDC_OUT_FLICKER_LEVEL, IDC_OUT_HORZ_SIZE,  IDC_OUT_VERT_SIZE,
+                         IDC_OUT_LOCK_RATIO, IDC_OUT_HORZ_POS,    IDC_OUT_VERT_POS,   IDC_OUT_BRIGHTNESS,
+                         IDC_OUT_CONTRAST, IDC_OUT_COLOUR,        IDC_OUT_TINT};
+  card.supportedDisplays = 0x03;
+  card.activeDisplays = 0x01;
+  for (bool shown : {false, true}) {
+    prefs.showFlickerSlider = shown;
+    surface = FakeDialogSurface::forDialog(IDD_DISPLAY_OUTPUTS);
+    open();
+    for (int id : picture) EXPECT_FALSE(surface.control(id).enabled) << id;
+    EXPECT_EQ(shown, surface.control(IDC_OUT_FLICKER_LEVEL).visible);
+    EXPECT_FALSE(surface.control(IDC_OUT_TV_STANDARD).enabled);
+    EXPECT_FALSE(surface.control(IDC_OUT_TV_PORT).enabled);
+  }
+}
+
+TEST_F(OutputsDialogTest, TheFlickerFilterBoxEnablesTheSliderOnlyWhenItHasLevelsToChoose) {
+  card.activeDisplays = 0x05;
+  card.flickerLevels = 1;
+  open();
+  EXPECT_TRUE(surface.control(IDC_OUT_FLICKER).enabled);
+  tick(IDC_OUT_FLICKER, true);
+  EXPECT_FALSE(surface.control(IDC_OUT_FLICKER_LEVEL).enabled);
+}
+
+TEST_F(OutputsDialogTest, ApplyWithDuoViewOnAndEveryBoxUntickedKeepsADisplayOn) {
+  identity.capabilities |= kCapTwoDisplays;
+  prefs.showDuoview = true;
+  card.supportedDisplays = 0x0B;
+  card.activeDisplays = 0x09;
+  open();
+  EXPECT_TRUE(surface.control(IDC_OUT_DUOVIEW).checked);
+  tick(IDC_OUT_CRT, false);
+  tick(IDC_OUT_DUOVIEW, false);
+  dialog->command(IDC_OUT_APPLY);
+  EXPECT_EQ(0x01u, kept().activeDisplays);
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(OutputsDialogTest, LinkedSizesGoTogetherAndTheLockDisablesTheHorizontalSlider) {

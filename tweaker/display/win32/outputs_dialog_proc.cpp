@@ -7,7 +7,38 @@
 namespace vdx {
 namespace {
 
-using OutputsDialogWindow = PresenterWindow<OutputsDialog>;
+struct DisplayPicture {
+  int control, icon;
+};
+const DisplayPicture kDisplayPictures[] = {
+    {IDC_OUT_CRT_ICON, IDI_OUT_CRT},
+    {IDC_OUT_TV_ICON, IDI_OUT_TV},
+    {IDC_OUT_LCD_ICON, IDI_OUT_LCD},
+    {IDC_OUT_FLAT_ICON, IDI_OUT_LCD},
+};
+constexpr size_t kPictureCount = sizeof kDisplayPictures / sizeof kDisplayPictures[0];
+
+// The presenter and the small display pictures beside the status texts,
+// which the dialog owns (an icon loaded at 16x16 is not shared).
+struct OutputsDialogWindow : PresenterWindow<OutputsDialog> {
+  using PresenterWindow::PresenterWindow;
+  ~OutputsDialogWindow() {
+    for (HICON icon : pictures)
+      if (icon) DestroyIcon(icon);
+  }
+  HICON pictures[kPictureCount] = {};
+};
+
+void showPictures(HWND dialog, OutputsDialogWindow& state) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (size_t i = 0; i < kPictureCount; ++i) {
+    const DisplayPicture& p = kDisplayPictures[i];
+    state.pictures[i] =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(p.icon), IMAGE_ICON, 16, 16, 0));
+    if (state.pictures[i])
+      SendDlgItemMessageA(dialog, p.control, STM_SETICON, reinterpret_cast<WPARAM>(state.pictures[i]), 0);
+  }
+}
 
 OutputsDialogWindow* stateOf(HWND dialog) { return dialogState<OutputsDialogWindow>(dialog); }
 
@@ -27,6 +58,7 @@ INT_PTR CALLBACK outputsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
       model.owner = dialog;
       auto* state = new OutputsDialogWindow(dialog, args->frame, model);
       attachDialogState(dialog, state);
+      showPictures(dialog, *state);
       state->presenter.init();
       return TRUE;
     }

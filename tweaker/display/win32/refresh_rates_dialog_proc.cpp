@@ -22,8 +22,6 @@ INT_PTR CALLBACK refreshRatesDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       if (!args) return TRUE;
       centreWindowOn(GetDesktopWindow(), dialog);
       SetForegroundWindow(dialog);
-      SendDlgItemMessageA(dialog, IDC_REFRESH_ICON, STM_SETICON,
-                          reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_EXCLAMATION)), 0);
       auto* state = new RefreshRatesDialogState(dialog, args->frame, args->model);
       attachDialogState(dialog, state);
       state->presenter.init(dialog);
