@@ -3,7 +3,7 @@
 set -eu
 pkgs="cmake ninja-build g++ python3 googletest libgtest-dev libbenchmark-dev
       g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-posix
-      wine64 fonts-wine xvfb x11-utils xdotool imagemagick sox nsis clang libclang-rt-14-dev"
+      wine64 fonts-wine xvfb x11-utils xdotool imagemagick sox nsis halibut clang libclang-rt-14-dev"
 missing=
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"

@@ -21,8 +21,8 @@ echo "== the release folder"
 if [ -f "$release/Vidarix-Memtidy-$version-setup.exe" ]; then ok "setup program $version"; else fail "no setup program in $release"; fi
 # The zip holds what the setup installs, in one folder, and no development program.
 listing=$(python3 -m zipfile -l "$release/Vidarix-Memtidy-$version.zip" 2>/dev/null | awk 'NR > 1 { print $1 }' | sort | tr '\n' ' ')
-want="Vidarix-Memtidy-$version/ Vidarix-Memtidy-$version/Memtidy.exe Vidarix-Memtidy-$version/Readme.txt Vidarix-Memtidy-$version/Vidarix.exe Vidarix-Memtidy-$version/confirmation.wav "
-if [ "$listing" = "$want" ]; then ok "zip holds the four files"; else fail "zip holds: $listing"; fi
+want="Vidarix-Memtidy-$version/ Vidarix-Memtidy-$version/Memtidy.exe Vidarix-Memtidy-$version/Readme.txt Vidarix-Memtidy-$version/Vidarix.exe Vidarix-Memtidy-$version/Vidarix.hlp Vidarix-Memtidy-$version/confirmation.wav "
+if [ "$listing" = "$want" ]; then ok "zip holds the five files"; else fail "zip holds: $listing"; fi
 # Windows 95's Notepad shows a file with bare LF line ends as one long line.
 if [ -f "$release/Readme.txt" ] && ! grep -q $'[^\r]$' "$release/Readme.txt"; then ok "readme has CRLF line ends"; else fail "readme line ends"; fi
 # What an uninstall leaves behind, and how to avoid it.

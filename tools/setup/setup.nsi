@@ -4,7 +4,8 @@
 ;   makensis -DFILES=<folder> -DOUTFILE=<setup.exe> [-DTARGET=amd64-unicode]
 ;            [-DUNINSTALLER_COPY=<file>] setup.nsi
 ;
-; FILES holds Vidarix.exe, Memtidy.exe, confirmation.wav and Readme.txt. The
+; FILES holds Vidarix.exe, Vidarix.hlp, Memtidy.exe, confirmation.wav and
+; Readme.txt. The
 ; shipping setup is the default ANSI x86 one, for Windows 95/98/Me and NT;
 ; TARGET=amd64-unicode builds the same script around the 64-bit programs for
 ; test machines that run no 32-bit code. UNINSTALLER_COPY keeps a copy of the
@@ -99,6 +100,9 @@ Section "Vidarix" SecVidarix
   File "${FILES}/Vidarix.exe"
   CreateDirectory "${STARTMENU}"
   CreateShortCut "${STARTMENU}\Vidarix.lnk" "$INSTDIR\Vidarix.exe"
+  ; Vidarix opens its help from the HELP folder of Windows.
+  SetOutPath "$WINDIR\HELP"
+  File "${FILES}/Vidarix.hlp"
   Call PointVidarixRecords
 SectionEnd
 
@@ -187,6 +191,10 @@ Section "Uninstall"
   Call un.EndRunningCopies
   ; A copy that would not end keeps its file until Windows restarts.
   !insertmacro REMOVE_PROGRAM_COPY "$INSTDIR"
+  ; The help file lives in the Windows HELP folder, with the index WinHelp
+  ; makes beside a help file it has opened.
+  Delete "$WINDIR\HELP\Vidarix.hlp"
+  Delete "$WINDIR\HELP\Vidarix.gid"
   ; Vidarix's "Auto start" is its Run entry: kept settings keep it as a mark.
   ReadRegStr $0 HKLM "${RUN_KEY}" "Vidarix"
   ${If} $0 != ""

@@ -25,7 +25,7 @@ set(setup_sources ${CMAKE_CURRENT_LIST_DIR}/setup.nsi ${setup_includes} ${CMAKE_
 # The readme is read on Windows 95 with Notepad: CRLF line ends.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/readme.txt ${setup_dir}/Readme.txt @ONLY NEWLINE_STYLE CRLF)
 
-set(shipped Vidarix.exe Memtidy.exe confirmation.wav)
+set(shipped Vidarix.exe Vidarix.hlp Memtidy.exe confirmation.wav)
 set(staged)
 foreach(f ${shipped})
   add_custom_command(OUTPUT ${files_dir}/${f}
@@ -39,7 +39,8 @@ add_custom_command(OUTPUT ${files_dir}/Readme.txt
   DEPENDS ${setup_dir}/Readme.txt
   VERBATIM)
 list(APPEND staged ${files_dir}/Readme.txt)
-set_source_files_properties(${CMAKE_BINARY_DIR}/bin/Vidarix.exe ${CMAKE_BINARY_DIR}/bin/Memtidy.exe
+set_source_files_properties(${CMAKE_BINARY_DIR}/bin/Vidarix.exe ${CMAKE_BINARY_DIR}/bin/Vidarix.hlp
+                            ${CMAKE_BINARY_DIR}/bin/Memtidy.exe
                             ${CMAKE_BINARY_DIR}/bin/confirmation.wav PROPERTIES GENERATED TRUE)
 
 if(TRAY_BUILD STREQUAL "win32")
@@ -74,7 +75,7 @@ else()
   set(setup_target wine_test_setup)
   add_custom_target(wine_test_setup ALL DEPENDS ${setup_exe})
 endif()
-add_dependencies(${setup_target} Vidarix Memtidy)
+add_dependencies(${setup_target} Vidarix Memtidy vidarix_help)
 if(TARGET memtidy_sound)
   add_dependencies(${setup_target} memtidy_sound)
 endif()

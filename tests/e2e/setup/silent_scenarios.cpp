@@ -39,6 +39,13 @@ constexpr char kSchemeText[] = "[Ferrolux]\r\nQuake=AA=On\r\n";
 constexpr char kMiniGlKey[] = "Software\\S3\\S3GL";
 constexpr char kDriverSettingsKey[] = "Display\\Settings";
 
+// Where Vidarix opens its help: the HELP folder of the Windows folder.
+std::string helpFile() {
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, sizeof windows);
+  return std::string(windows) + "\\HELP\\Vidarix.hlp";
+}
+
 }  // namespace
 
 E2E_SCENARIO(a_silent_install_places_files_shortcuts_and_the_uninstall_entry) {
@@ -46,6 +53,7 @@ E2E_SCENARIO(a_silent_install_places_files_shortcuts_and_the_uninstall_entry) {
   for (const char* f : kProgramFiles)
     e2e::check(fileExists(installDir() + "\\" + f), std::string("installed: ") + f, installDir());
   e2e::check(!fileExists(installDir() + "\\Vidarix-sim.exe"), "the development program is not installed");
+  e2e::check(fileExists(helpFile()), "installed: the help file where Vidarix opens it", helpFile());
   for (const char* s : kShortcuts)
     e2e::check(fileExists(startMenuDir() + "\\" + s), std::string("Start menu: ") + s, startMenuDir());
   e2e::checkEq(kProduct, regString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), "Add/Remove name");
@@ -115,6 +123,7 @@ E2E_SCENARIO(d_silent_uninstall_ends_both_and_leaves_only_the_settings) {
   e2e::check(!memtidyTrayIconPresent(), "no Memtidy icon is left in the tray");
   for (const char* f : kProgramFiles)
     e2e::check(!fileExists(installDir() + "\\" + f), std::string("removed: ") + f);
+  e2e::check(!fileExists(helpFile()), "removed: the help file", helpFile());
   e2e::check(!fileExists(installDir()), "the program folder is gone");
   e2e::check(!fileExists(startMenuDir()), "the Start menu folder is gone");
   e2e::check(!e2e::regExists(HKEY_LOCAL_MACHINE, kRunKey, "Memtidy"), "Memtidy's Run entry is gone");
