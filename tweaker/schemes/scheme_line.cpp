@@ -147,6 +147,11 @@ bool leadingInteger(const char* text, int32_t* out) {
   return true;
 }
 
+// The option's default is always offered: it is what "(Default)" sets.
+bool isDefault(const KeyRow& row, const SchemeReaderInputs& in, int32_t v) {
+  return in.defaults && in.defaults->*row.field == v;
+}
+
 bool offeredAgpSize(const SchemeReaderInputs& in, int32_t size) {
   if (!in.agpSizes || size <= 0) return false;
   for (uint32_t s : *in.agpSizes) {
@@ -177,7 +182,7 @@ void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in
       if (equalsNoCase(value, "off") || equalsNoCase(value, "0")) o.*row.field = 0;
       break;
     case Kind::Integer:
-      if (leadingInteger(value, &v) && inOptionRange(row, in, v)) {
+      if (leadingInteger(value, &v) && (inOptionRange(row, in, v) || isDefault(row, in, v))) {
         o.*row.field = v;
       } else {
         keepInForce(row, in);
@@ -186,7 +191,7 @@ void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in
     case Kind::AgpSize:
       if (equalsNoCase(value, "Same")) {
         o.AGPSize = kAgpSizeSame;
-      } else if (leadingInteger(value, &v) && offeredAgpSize(in, v)) {
+      } else if (leadingInteger(value, &v) && (offeredAgpSize(in, v) || isDefault(row, in, v))) {
         o.AGPSize = v;
       } else {
         keepInForce(row, in);

@@ -48,7 +48,8 @@ struct SchemeReaderInputs {
   ClockLimits limits;
   // Schemes come from other people's files: a number an option does not
   // offer (an AGP size outside the card's list, a CommandDMA size other than
-  // 1-4 MB, TC or TM outside their range) never reaches the driver. Such a
+  // 1-4 MB, TC or TM outside their range; the option's default is always
+  // offered) never reaches the driver. Such a
   // value keeps the option's value in `inForce` (the options before the
   // apply), or leaves the field as it is when that is null.
   const std::vector<uint32_t>* agpSizes = nullptr;  // the AGP size list; null offers none

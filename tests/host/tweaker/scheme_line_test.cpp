@@ -151,7 +151,8 @@ TEST(SchemeReader, NumbersAnOptionDoesNotOfferKeepTheValueInForce) {
       {"AGPSize:32", &DriverOptions::AGPSize, 32},
       {"AGPSize:128", &DriverOptions::AGPSize, 128},  // in the list, above the registry's clamp
       {"AGPSize:16MB", &DriverOptions::AGPSize, 16},
-      {"AGPSize:7", &DriverOptions::AGPSize, 48},     // not a size the card offers
+      {"AGPSize:7", &DriverOptions::AGPSize, 7},      // not listed, but the card's default
+      {"AGPSize:9", &DriverOptions::AGPSize, 48},     // not a size the card offers
       {"AGPSize:0", &DriverOptions::AGPSize, 48},
       {"AGPSize:0x10", &DriverOptions::AGPSize, 48},
       {"AGPSize:-32", &DriverOptions::AGPSize, 48},
@@ -161,7 +162,8 @@ TEST(SchemeReader, NumbersAnOptionDoesNotOfferKeepTheValueInForce) {
       {"DMACB:1", &DriverOptions::DMACB, 1},
       {"DMACB:4P", &DriverOptions::DMACB, 4},
       {"DMACB:5", &DriverOptions::DMACB, 3},
-      {"DMACB:0", &DriverOptions::DMACB, 3},
+      {"DMACB:0", &DriverOptions::DMACB, 0},  // this chip's default
+      {"DMACB:-1", &DriverOptions::DMACB, 3},
       {"DMACB:99999999999", &DriverOptions::DMACB, 3},
       {"TC:2048", &DriverOptions::TC, 2048},
       {"TC:12abc", &DriverOptions::TC, 64},
@@ -170,6 +172,11 @@ TEST(SchemeReader, NumbersAnOptionDoesNotOfferKeepTheValueInForce) {
       {"TM:4", &DriverOptions::TM, 64},
       {"TM:abc", &DriverOptions::TM, 64},
   };
+  DriverOptions defaults;  // a card with little memory: its default size is not in the list
+  defaults.AGPSize = 7;
+  defaults.DMACB = 0;
+  defaults.TC = 64;
+  defaults.TM = 8;
   DriverOptions inForce;
   inForce.TC = inForce.TM = 64;
   inForce.AGPSize = 48;
@@ -177,6 +184,7 @@ TEST(SchemeReader, NumbersAnOptionDoesNotOfferKeepTheValueInForce) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     ReadRig rig;
+    rig.defaults = defaults;
     rig.in.tmValueFloor = 8;
     rig.options.*c.field = 11;  // the default the apply started from
     rig.in.inForce = &inForce;
@@ -184,6 +192,7 @@ TEST(SchemeReader, NumbersAnOptionDoesNotOfferKeepTheValueInForce) {
     EXPECT_EQ(rig.options.*c.field, c.after);
 
     ReadRig bare;  // no options in force: the field is left as it is
+    bare.defaults = defaults;
     bare.in.tmValueFloor = 8;
     bare.options.*c.field = 11;
     EXPECT_TRUE(bare.read(c.line));
