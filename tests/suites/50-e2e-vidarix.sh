@@ -12,7 +12,7 @@ bin="$BUILD/win64/bin"
 driver="$bin/tweaker_e2e.exe"
 exe="$bin/Vidarix-sim.exe"
 if [ ! -f "$driver" ] || [ ! -f "$exe" ] || [ ! -f "$bin/msgbox_show.exe" ] || [ ! -f "$bin/dialog_surface_check.exe" ] ||
-   [ ! -f "$bin/Vidarix.hlp" ]; then
+   [ ! -f "$bin/dialog_oom_check.exe" ] || [ ! -f "$bin/Vidarix.hlp" ]; then
   echo "e2e-vidarix: 0 passed, 1 failed"; exit 1
 fi
 wine_up
@@ -40,6 +40,11 @@ kill "$xhelper" 2>/dev/null; wait "$xhelper" 2>/dev/null
 cp "$TRAY_WINE_LOG/dialog_surface_check.log" "$BUILD/test-logs/dialog_surface_check.log"
 cat "$BUILD/test-logs/dialog_surface_check.log"
 plain_count "$BUILD/test-logs/dialog_surface_check.log"
+# A dialog that cannot have the memory for its state ends; the program goes on.
+"$REPO/tools/wine/run.sh" 60 dialog_oom_check "$bin/dialog_oom_check.exe"
+cp "$TRAY_WINE_LOG/dialog_oom_check.log" "$BUILD/test-logs/dialog_oom_check.log"
+cat "$BUILD/test-logs/dialog_oom_check.log"
+plain_count "$BUILD/test-logs/dialog_oom_check.log"
 # A Vidarix left behind by a failed run must not meet the next suite.
 "$REPO/tools/wine/run.sh" 20 taskkill-vidarix taskkill /f /im Vidarix-sim.exe >/dev/null 2>&1
 wine_down

@@ -51,11 +51,15 @@ void loadClock(const RegKey& card, const ClockFields& f) {
   clampFloat(f.maximum, *f.minimum + 10.0f, f.cap);
 
   std::string def;
-  if (!readStringValue(card, f.defName, &def, "")) writeNumber(card, f.defName, "%.2f", *f.startup);
-  else if (!def.empty()) *f.startup = leadingFloat(def);
+  const bool hasDef = readStringValue(card, f.defName, &def, "");
+  const float defValue = hasDef && !def.empty() ? leadingFloat(def) : 0.0f;
+  if (!hasDef || !std::isfinite(defValue)) writeNumber(card, f.defName, "%.2f", *f.startup);
+  else if (!def.empty()) *f.startup = defValue;
 
-  if (*f.startup < *f.minimum) *f.minimum = *f.startup;
-  if (*f.startup > *f.maximum) *f.maximum = *f.startup;
+  // The card's own clock widens the limits, but never past what the slider
+  // can show: a huge "MclkDef" would overflow its range.
+  if (*f.startup < *f.minimum) *f.minimum = *f.startup < 0.0f ? 0.0f : *f.startup;
+  if (*f.startup > *f.maximum) *f.maximum = *f.startup > kClockLimitMaxMhz ? kClockLimitMaxMhz : *f.startup;
   *f.startup = findPllDivisors(*f.startup, true, f.searchMode).mhz;
 
   std::string speed;

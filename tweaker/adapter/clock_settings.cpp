@@ -24,12 +24,14 @@ void logClock(const Platform& hw, const ClockRules& rules, const char* text) {
 }
 
 // Programs one clock when the generator can make a frequency other than the
-// one it runs at now; returns the frequency read back.
+// one it runs at now; returns the frequency read back then. When nothing is
+// programmed the wanted clock comes back as it was asked for: it stays the
+// desired one, not the clock the chip happens to run at.
 float setClock(const Platform& hw, const ClockRules& rules, const ClockSlot& slot, float wanted, bool log) {
   const PllRegisterSet& pll = *slot.pll;
   const float now = readPllFrequency(*hw.ports, pll.pllIndex, pll.postDividerFlagRegister);
   PllDivisors d = findPllDivisors(wanted, true, slot.mode);
-  if (d.mhz == 0.0f || std::fabs(d.mhz - now) < 0.005f) return now;
+  if (d.mhz == 0.0f || std::fabs(d.mhz - now) < 0.005f) return wanted;
   const float result = programPll(*hw.ports, *hw.clock, pll.pllIndex, pll.loadWord(), d.mReg, d.nReg,
                                   pll.postDividerFlagRegister, rules.settleMs);
   if (log && result == 0.0f) logClock(hw, rules, slot.unableText);

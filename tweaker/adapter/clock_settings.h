@@ -10,6 +10,10 @@
 
 namespace vdx {
 
+// The highest clock limit a slider can show: its range is 16-bit and one
+// unit is 0.2 MHz (32767 units).
+constexpr float kClockLimitMaxMhz = 6553.4f;
+
 struct ClockState {
   float startupMclk = 0.0f;  // MHz; 0 when the chip has no such clock
   float startupEclk = 0.0f;

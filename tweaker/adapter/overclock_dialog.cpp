@@ -28,7 +28,13 @@ std::string oneDecimal(float mhz) {
 
 }  // namespace
 
-int sliderPosition(float mhz) { return static_cast<int>(static_cast<double>(mhz) * 5.0); }
+int sliderPosition(float mhz) {
+  // Held to the track bar's 16-bit range; also keeps the conversion defined.
+  const double units = static_cast<double>(mhz) * 5.0;
+  if (!(units > -32768.0)) return -32768;
+  if (units > 32767.0) return 32767;
+  return static_cast<int>(units);
+}
 
 std::string clockLabel(float mhz, float startup) {
   char text[48];
@@ -45,7 +51,7 @@ void OverclockDialog::showSlider(int slider, int text, int minLabel, int maxLabe
                                  float startup) {
   surface_.setText(text, clockLabel(now, startup));
   surface_.setTrackRange(slider, sliderPosition(lo), sliderPosition(hi));
-  surface_.setTrackPos(slider, sliderPosition(now));
+  setSlider(slider, sliderPosition(now));
   surface_.setText(minLabel, oneDecimal(lo));
   surface_.setText(maxLabel, oneDecimal(hi));
 }
@@ -75,15 +81,29 @@ void OverclockDialog::scroll(int sliderId, int code) {
   if (!engine && sliderId != IDC_OC_MCLK_SLIDER) return;
   const float lo = engine ? c.eclkMin : c.mclkMin;
   const float hi = engine ? c.eclkMax : c.mclkMax;
-  int pos = surface_.trackPos(sliderId);
+  const int last = engine ? eclkPos_ : mclkPos_;
+  int pos = last;
   switch (code) {
-    // The track bar has already made its line or page step; its own
-    // position is where the user wants to be.
+    // The track bar has already made its own line or page step; both move
+    // one unit from where the slider stood, and not past a limit.
     case kSliderLineUp:
     case kSliderPageUp:
+      if (lo >= last * 0.2) {
+        setSlider(sliderId, last);
+        return;
+      }
+      pos = last - 1;
+      break;
     case kSliderLineDown:
     case kSliderPageDown:
+      if (hi <= last * 0.2) {
+        setSlider(sliderId, last);
+        return;
+      }
+      pos = last + 1;
+      break;
     case kSliderThumbTrack:
+      pos = surface_.trackPos(sliderId);
       break;
     case kSliderTop:
       pos = sliderPosition(lo);
@@ -96,7 +116,7 @@ void OverclockDialog::scroll(int sliderId, int code) {
   }
   if (pos * 0.2 > hi) pos = sliderPosition(hi);
   if (pos * 0.2 < lo) pos = sliderPosition(lo);
-  surface_.setTrackPos(sliderId, pos);
+  setSlider(sliderId, pos);
   const float mhz = static_cast<float>(pos * 0.2);
   if (engine) {
     snapEclk(mhz);
@@ -117,7 +137,12 @@ void OverclockDialog::snapEclk(float mhz) {
   const float f = findPllDivisors(mhz, false, model_.identity->eclkSearchMode).mhz;
   if (f != 0.0f) pendingEclk_ = f;
   surface_.setText(IDC_OC_ECLK_TEXT, clockLabel(pendingEclk_, c.startupEclk));
-  if (c.useClkRatio) surface_.setTrackPos(IDC_OC_ECLK_SLIDER, sliderPosition(pendingEclk_));
+  if (c.useClkRatio) setSlider(IDC_OC_ECLK_SLIDER, sliderPosition(pendingEclk_));
+}
+
+void OverclockDialog::setSlider(int sliderId, int pos) {
+  (sliderId == IDC_OC_ECLK_SLIDER ? eclkPos_ : mclkPos_) = pos;
+  surface_.setTrackPos(sliderId, pos);
 }
 
 void OverclockDialog::setClocks(float mclk, float eclk, bool save) {
@@ -135,12 +160,13 @@ void OverclockDialog::applyMclk(bool toDefault) {
   ClockState& c = *model_.clocks;
   if (toDefault) {
     setClockNow(model_.services, *model_.identity, model_.rules, false, c.startupMclk);
-    if (model_.clocksChanged) model_.clocksChanged();
   } else {
     setClocks(pendingMclk_, 0.0f, false);
   }
   c.desiredMclk = pendingMclk_ = readClock(false);
-  surface_.setTrackPos(IDC_OC_MCLK_SLIDER, sliderPosition(pendingMclk_));
+  // After every button the tooltip shows the clock the chip now runs at.
+  if (model_.clocksChanged) model_.clocksChanged();
+  setSlider(IDC_OC_MCLK_SLIDER, sliderPosition(pendingMclk_));
   surface_.setText(IDC_OC_MCLK_TEXT, clockLabel(pendingMclk_, c.startupMclk));
   storeClockSettings(*model_.services.registry, *model_.identity, c, ClockAction::Remove, ClockAction::Keep);
 }
@@ -150,12 +176,12 @@ void OverclockDialog::applyEclk(bool toDefault) {
   if (toDefault) {
     if (!model_.identity->has(kCapEclk)) return;
     setClockNow(model_.services, *model_.identity, model_.rules, true, c.startupEclk);
-    if (model_.clocksChanged) model_.clocksChanged();
   } else {
     setClocks(0.0f, pendingEclk_, false);
   }
   c.desiredEclk = pendingEclk_ = readClock(true);
-  surface_.setTrackPos(IDC_OC_ECLK_SLIDER, sliderPosition(pendingEclk_));
+  if (model_.clocksChanged) model_.clocksChanged();
+  setSlider(IDC_OC_ECLK_SLIDER, sliderPosition(pendingEclk_));
   surface_.setText(IDC_OC_ECLK_TEXT, clockLabel(pendingEclk_, c.startupEclk));
   storeClockSettings(*model_.services.registry, *model_.identity, c, ClockAction::Keep, ClockAction::Remove);
 }

@@ -60,11 +60,16 @@ class OverclockDialog {
   void applyMclk(bool toDefault);
   void applyEclk(bool toDefault);
   void setClocks(float mclk, float eclk, bool save);
+  void setSlider(int sliderId, int pos);
 
   DialogSurface& surface_;
   OverclockDialogModel model_;
   float pendingMclk_ = 0.0f;
   float pendingEclk_ = 0.0f;
+  // Where the program last put each slider: a line or page step moves one
+  // unit from there, whatever step the track bar itself has already made.
+  int mclkPos_ = 0;
+  int eclkPos_ = 0;
 };
 
 }  // namespace vdx

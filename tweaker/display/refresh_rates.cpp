@@ -18,10 +18,26 @@ std::string modeKeyPath(const std::string& classKey, const RefreshModeEntry& e) 
   return classKey + tail;
 }
 
+// A stored code the dialog can show and write back: -1, 0 or a rate in hertz
+// that fits 32 bits, as the leading number of the text. Anything else (no
+// digits, another negative number, a number past 32 bits) reads as absent,
+// so it is neither shown nor saved again.
 bool readRate(const RegKey& key, long* out) {
   std::string text;
   if (!readRawString(key, "RefreshRate", 32, &text)) return false;
-  *out = std::strtol(text.c_str(), nullptr, 10);
+  const char* p = text.c_str();
+  while (*p == ' ' || *p == '\t') ++p;
+  const bool negative = *p == '-';
+  if (*p == '-' || *p == '+') ++p;
+  if (*p < '0' || *p > '9') return false;
+  long long value = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    value = value * 10 + (*p - '0');
+    if (value > 0x7FFFFFFFLL) return false;
+  }
+  if (negative) value = -value;
+  if (value < -1) return false;
+  *out = static_cast<long>(value);
   return true;
 }
 

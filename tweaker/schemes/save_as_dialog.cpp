@@ -13,6 +13,7 @@ constexpr int kEditChanged = 0x300;  // EN_CHANGE
 }  // namespace
 
 const char* schemeNameProblem(const std::string& name) {
+  if (name.empty()) return "A scheme name cannot be made of blanks only.";
   if (name.find('=') != std::string::npos) return "A scheme name cannot contain \"=\".";
   if (!name.empty() && (name[0] == '[' || name[0] == ';')) return "A scheme name cannot start with \"[\" or \";\".";
   return nullptr;
@@ -54,7 +55,6 @@ void SaveAsDialog::ok() {
   std::string name = surface_.text(IDC_SAVE_AS_NAME);
   if (name.size() > kSchemeNameMax) name.resize(kSchemeNameMax);
   name = trimSchemeName(name);
-  if (name.empty()) return;
   if (const char* problem = schemeNameProblem(name)) {
     ShowMessageBox(*model_.boxes, model_.owner, problem, "Vidarix", kMbOk | kMbIconExclamation);
     surface_.focus(IDC_SAVE_AS_NAME);
@@ -66,7 +66,10 @@ void SaveAsDialog::ok() {
   r.includeMiniGL = surface_.checked(IDC_SAVE_AS_MINIGL);
   r.saveClockSpeed = surface_.checked(IDC_SAVE_AS_CLOCKS);
   r.keepAgpSizeSame = surface_.checked(IDC_SAVE_AS_KEEP_AGP);
-  if (!model_.profile->readString(model_.schemeFile, kSchemeSection, name, "", 512).empty()) {
+  // Looked up as the apply and the delete do, so a name cut from a longer
+  // key is that key's scheme.
+  const std::string key = schemeKeyFor(*model_.profile, model_.schemeFile, name);
+  if (!model_.profile->readString(model_.schemeFile, kSchemeSection, key, "", 512).empty()) {
     char text[256];
     formatText(text, sizeof text,
              "There is already a scheme called \"%s\" in your list.  Overwrite it with a new one?", name.c_str());

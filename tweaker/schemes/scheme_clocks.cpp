@@ -6,12 +6,6 @@ namespace vdx {
 
 namespace {
 
-void widen(float startup, float* lo, float* hi) {
-  if (startup <= 0.0f) return;
-  if (startup < *lo) *lo = startup;
-  if (startup > *hi) *hi = startup;
-}
-
 float setSchemeClock(const Platform& hw, const PllRegisterSet& pll, uint32_t mode, uint32_t settleMs,
                      float wanted) {
   const PllDivisors d = findPllDivisors(wanted, true, mode);
@@ -23,13 +17,12 @@ float setSchemeClock(const Platform& hw, const PllRegisterSet& pll, uint32_t mod
 
 }  // namespace
 
-ClockLimits schemeClockLimits(const AdapterIdentity& id, const ClockState& clocks) {
+ClockLimits schemeClockLimits(const ClockState& clocks) {
   ClockLimits l;
-  l.mclkMin = l.eclkMin = 90.0f;
-  l.mclkMax = id.mclkLimit > 0.0f ? id.mclkLimit : 150.0f;
-  l.eclkMax = id.eclkLimit > 0.0f ? id.eclkLimit : 150.0f;
-  widen(clocks.startupMclk, &l.mclkMin, &l.mclkMax);
-  widen(clocks.startupEclk, &l.eclkMin, &l.eclkMax);
+  l.mclkMin = clocks.mclkMin;
+  l.mclkMax = clocks.mclkMax;
+  l.eclkMin = clocks.eclkMin;
+  l.eclkMax = clocks.eclkMax;
   return l;
 }
 

@@ -8,9 +8,11 @@
 
 namespace vdx {
 
-// 90 MHz up to the chip's limit (150 MHz when it names none), widened to
-// take in the clocks the card started with.
-ClockLimits schemeClockLimits(const AdapterIdentity& id, const ClockState& clocks);
+// The slider limits of the clock state: the chip's, as the card key's
+// "MclkMin"/"MclkMax"/"EclkMin"/"EclkMax" narrowed or raised them and the
+// start-up clocks widened them, so a scheme can ask for no more than the
+// Overclock dialog offers.
+ClockLimits schemeClockLimits(const ClockState& clocks);
 
 // A requested clock other than 0 becomes the desired one; when the generator
 // has divisors for it they are programmed and the desired clock is what the

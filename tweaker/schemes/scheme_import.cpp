@@ -16,7 +16,10 @@ int importSchemes(const SchemeImport& in) {
     // Names are cut the way the list cuts them, so the copy is the scheme the
     // user will see and apply.
     const std::string name = key.size() > kSchemeNameChars ? key.substr(0, kSchemeNameChars) : key;
-    if (!yesToAll && !profile.readString(in.ourFile, kSchemeSection, name, "", 512).empty()) {
+    // Our own key for that name, found as the apply finds it: a long name
+    // overwrites its scheme instead of gaining a second key.
+    const std::string ours = schemeKeyFor(profile, in.ourFile, name);
+    if (!yesToAll && !profile.readString(in.ourFile, kSchemeSection, ours, "", 512).empty()) {
       char text[256];
       formatText(text, sizeof text,
                "There is already a scheme called \"%s\" in your list.  Overwrite it with a new one?", name.c_str());
@@ -30,7 +33,7 @@ int importSchemes(const SchemeImport& in) {
       }
     }
     const std::string line = profile.readString(in.theirFile, kSchemeSection, key, "", kSchemeLineMax + 1);
-    profile.writeString(in.ourFile, kSchemeSection, name, line);
+    profile.writeString(in.ourFile, kSchemeSection, ours, line);
   }
   return static_cast<int>(keys.size());
 }

@@ -1,11 +1,12 @@
 #include "tweaker/schemes/scheme_line.h"
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "tweaker/common/text_format.h"
+#include "tweaker/settings/option_table.h"
 #include "tweaker/settings/tristate_names.h"
 
 namespace vdx {
@@ -129,6 +130,48 @@ float readFloat(const char* text) { return static_cast<float>(readDecimal(text, 
 
 float clampTo(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
+// The leading decimal number (blanks and sign first; no digits reads as 0);
+// false when it does not fit 32 bits.
+bool leadingInteger(const char* text, int32_t* out) {
+  while (*text == ' ' || *text == '\t') ++text;
+  const bool negative = *text == '-';
+  if (*text == '-' || *text == '+') ++text;
+  int64_t value = 0;
+  for (; *text >= '0' && *text <= '9'; ++text) {
+    value = value * 10 + (*text - '0');
+    if (value > 0x80000000LL) return false;
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX || value < INT32_MIN) return false;
+  *out = static_cast<int32_t>(value);
+  return true;
+}
+
+// The option's default is always offered: it is what "(Default)" sets.
+bool isDefault(const KeyRow& row, const SchemeReaderInputs& in, int32_t v) {
+  return in.defaults && in.defaults->*row.field == v;
+}
+
+bool offeredAgpSize(const SchemeReaderInputs& in, int32_t size) {
+  if (!in.agpSizes || size <= 0) return false;
+  for (uint32_t s : *in.agpSizes) {
+    if (s == static_cast<uint32_t>(size)) return true;
+  }
+  return false;
+}
+
+// The option's range in the driver settings table: TC, TM, DMACB.
+bool inOptionRange(const KeyRow& row, const SchemeReaderInputs& in, int32_t v) {
+  const OptionRow* option = findOptionRow(row.key);
+  if (!option) return false;
+  const int32_t low = option->low == kLowIsTmFloor ? in.tmValueFloor : option->low;
+  return v >= low && v <= option->high;
+}
+
+void keepInForce(const KeyRow& row, const SchemeReaderInputs& in) {
+  if (in.inForce) in.options->*row.field = in.inForce->*row.field;
+}
+
 void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in, float* mclk, float* eclk) {
   DriverOptions& o = *in.options;
   int32_t v = 0;
@@ -139,10 +182,20 @@ void readPair(const KeyRow& row, const char* value, const SchemeReaderInputs& in
       if (equalsNoCase(value, "off") || equalsNoCase(value, "0")) o.*row.field = 0;
       break;
     case Kind::Integer:
-      o.*row.field = static_cast<int32_t>(strtol(value, nullptr, 10));
+      if (leadingInteger(value, &v) && (inOptionRange(row, in, v) || isDefault(row, in, v))) {
+        o.*row.field = v;
+      } else {
+        keepInForce(row, in);
+      }
       break;
     case Kind::AgpSize:
-      o.AGPSize = equalsNoCase(value, "Same") ? kAgpSizeSame : static_cast<int32_t>(strtol(value, nullptr, 10));
+      if (equalsNoCase(value, "Same")) {
+        o.AGPSize = kAgpSizeSame;
+      } else if (leadingInteger(value, &v) && (offeredAgpSize(in, v) || isDefault(row, in, v))) {
+        o.AGPSize = v;
+      } else {
+        keepInForce(row, in);
+      }
       break;
     case Kind::DBias:
       o.DB = clampTo(readFloat(value), -1.0f, 1.0f);

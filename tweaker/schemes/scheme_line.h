@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/clock_settings.h"
@@ -45,6 +46,15 @@ struct SchemeReaderInputs {
   const char* vidTexValueName = "VO";
   bool useSchemeMclk = true;                      // the "UseSchemeMclk" preference
   ClockLimits limits;
+  // Schemes come from other people's files: a number an option does not
+  // offer (an AGP size outside the card's list, a CommandDMA size other than
+  // 1-4 MB, TC or TM outside their range; the option's default is always
+  // offered) never reaches the driver. Such a
+  // value keeps the option's value in `inForce` (the options before the
+  // apply), or leaves the field as it is when that is null.
+  const std::vector<uint32_t>* agpSizes = nullptr;  // the AGP size list; null offers none
+  int32_t tmValueFloor = 64;
+  const DriverOptions* inForce = nullptr;
 };
 
 // The line for the request; never more than kSchemeLineMax characters.

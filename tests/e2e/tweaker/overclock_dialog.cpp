@@ -117,3 +117,35 @@ E2E_SCENARIO(overclock_z_dialog_without_engine_clock) {
   }
   stop(r);
 }
+
+// Page Up and Page Down on a clock slider move it one unit (0.2 MHz), not
+// the track bar's own page of 25.
+E2E_SCENARIO(overclock_page_keys_move_one_unit) {
+  FreshCard card;
+  Running r = start();
+  waitMain(r);
+  HWND dialog = openOverclock(r);
+  if (!dialog) return stop(r);
+  e2e::pause(300);
+  HWND slider = e2e::control(dialog, kMclkSlider);
+  const LRESULT from = SendMessageA(slider, TBM_GETPOS, 0, 0);
+  const struct {
+    WPARAM key;
+    LRESULT to;
+    const char* what;
+  } steps[] = {
+      {VK_NEXT, from + 1, "Page Down moves one unit up"},
+      {VK_NEXT, from + 2, "a second Page Down one more"},
+      {VK_PRIOR, from + 1, "Page Up moves one unit down"},
+  };
+  for (const auto& s : steps) {
+    SendMessageA(slider, WM_KEYDOWN, s.key, 0);
+    SendMessageA(slider, WM_KEYUP, s.key, 0xC0000001);
+    e2e::pause(100);
+    e2e::checkEq(s.to, SendMessageA(slider, TBM_GETPOS, 0, 0), s.what);
+  }
+  e2e::screenshot("vidarix-overclock-dialog-paged");
+  e2e::click(e2e::control(dialog, 2));
+  e2e::waitGone(dialog, 5000);
+  stop(r);
+}

@@ -165,6 +165,14 @@ E2E_SCENARIO(schemes_save_ask_refuse_and_apply) {
   s.press(box, 1);
   e2e::check(IsWindow(saveAs) != FALSE, "Save As stays open for another name");
   e2e::checkEq("(none)", scheme("a"), "nothing was saved under \"a\"");
+  // A name of blanks only says why it is refused, and Save As stays open.
+  e2e::setText(e2e::control(saveAs, 1074), "   ");
+  post(saveAs, 1);
+  box = s.waitBox();
+  e2e::check(box != nullptr, "a name of blanks only is refused with a message");
+  e2e::screenshot("vidarix-scheme-blank-name");
+  s.press(box, 1);
+  e2e::check(IsWindow(saveAs) != FALSE, "Save As stays open after the blank name");
   post(saveAs, 2);
   e2e::waitGone(saveAs, 5000);
   e2e::click(e2e::control(configure, 1));

@@ -67,6 +67,10 @@ TEST_F(Clocks, LimitsAreClampedPerChip) {
       {0x8A22, "MclkMin", "60", &ClockState::mclkMin, 80.0f},
       {0x8A22, "EclkMin", "60", &ClockState::eclkMin, 85.0f},
       {0x8A22, "MclkMax", "garbage", &ClockState::mclkMax, 100.0f},  // unreadable reads as 0
+      // The card's own clock widens the limits only as far as a slider shows.
+      {0x8A22, "MclkDef", "4294967296", &ClockState::mclkMax, kClockLimitMaxMhz},
+      {0x8A22, "EclkDef", "99999999999999999999", &ClockState::eclkMax, kClockLimitMaxMhz},
+      {0x8A22, "MclkDef", "-50", &ClockState::mclkMin, 0.0f},
   };
   for (const Row& r : rows) {
     t.fakes.registry = FakeRegistry();
@@ -138,18 +142,34 @@ TEST_F(Clocks, RatioIsReadClampedOrWrittenFromTheStartupClocks) {
   EXPECT_FALSE(get("ClkRatio").empty());
 }
 
+// Nothing to program (the snap is the clock the chip runs at, or the
+// generator has no divisors): nothing is written or logged, and the desired
+// clocks stay as the user asked for them.
 TEST_F(Clocks, ApplyWritesNothingWhenTheSnapEqualsTheCurrentClock) {
   load();
-  c().desiredMclk = mclkNow() + 0.01f;
-  // What reading both clocks costs: applying may do that and nothing more.
-  std::size_t mark = t.fakes.ports.accesses().size();
-  mclkNow();
-  readPllFrequency(t.fakes.ports, id().eclkPll.pllIndex, 0);
-  const std::size_t readsOnly = t.fakes.ports.accesses().size() - mark;
-  mark = t.fakes.ports.accesses().size();
-  applyDesiredClocks(t.fakes.services(), id(), rules(), c());
-  EXPECT_EQ(t.fakes.ports.accesses().size() - mark, readsOnly);
-  EXPECT_TRUE(logKeys().empty());
+  const float eclkNow = readPllFrequency(t.fakes.ports, id().eclkPll.pllIndex, 0);
+  const struct {
+    float mclk, eclk;
+  } cases[] = {
+      {mclkNow() + 0.01f, eclkNow + 0.01f},  // the nearest frequency is the current one
+      {5000.0f, 0.0f},                       // no divisors; 0 asks for nothing
+  };
+  for (const auto& w : cases) {
+    SCOPED_TRACE(w.mclk);
+    c().desiredMclk = w.mclk;
+    c().desiredEclk = w.eclk;
+    // What reading both clocks costs: applying may do that and nothing more.
+    std::size_t mark = t.fakes.ports.accesses().size();
+    mclkNow();
+    readPllFrequency(t.fakes.ports, id().eclkPll.pllIndex, 0);
+    const std::size_t readsOnly = t.fakes.ports.accesses().size() - mark;
+    mark = t.fakes.ports.accesses().size();
+    applyDesiredClocks(t.fakes.services(), id(), rules(), c());
+    EXPECT_EQ(t.fakes.ports.accesses().size() - mark, readsOnly);
+    EXPECT_TRUE(logKeys().empty());
+    EXPECT_EQ(c().desiredMclk, w.mclk);
+    EXPECT_EQ(c().desiredEclk, w.eclk);
+  }
 }
 
 TEST_F(Clocks, ApplyIsSkippedWithOverclockOffShiftOrAReset) {
@@ -200,6 +220,72 @@ TEST_F(Clocks, ApplyAfterSaveRemovesTheSavedMclk) {
   EXPECT_EQ(has("Overclocked"), has("EclkSpeed"));
 }
 
+// After every button the tooltip shows the clocks the chip runs at: the
+// refresh comes after the desired clock has become the one read back.
+TEST_F(Clocks, EveryButtonRefreshesTheTooltipWithTheNewClock) {
+  load();
+  FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
+  float shownMclk = 0.0f, shownEclk = 0.0f;
+  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), [&] {
+                          shownMclk = c().desiredMclk;
+                          shownEclk = c().desiredEclk;
+                        }});
+  d.init();
+  s.control(IDC_OC_MCLK_SLIDER).pos = 800;  // 160 MHz
+  d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+  s.control(IDC_OC_ECLK_SLIDER).pos = 700;  // 140 MHz
+  d.scroll(IDC_OC_ECLK_SLIDER, kSliderThumbTrack);
+  const struct {
+    int button;
+    float* shown;
+    bool engine;
+  } buttons[] = {
+      {IDC_OC_MCLK_APPLY, &shownMclk, false},
+      {IDC_OC_MCLK_DEFAULT, &shownMclk, false},
+      {IDC_OC_ECLK_APPLY, &shownEclk, true},
+      {IDC_OC_ECLK_DEFAULT, &shownEclk, true},
+  };
+  for (const auto& b : buttons) {
+    SCOPED_TRACE(b.button);
+    *b.shown = -1.0f;
+    d.command(b.button);
+    const PllRegisterSet& pll = b.engine ? id().eclkPll : id().mclkPll;
+    EXPECT_FLOAT_EQ(*b.shown, readPllFrequency(t.fakes.ports, pll.pllIndex, 0));
+  }
+  EXPECT_FLOAT_EQ(shownMclk, c().startupMclk);
+  EXPECT_FLOAT_EQ(shownEclk, c().startupEclk);
+}
+
+// Line and page steps both move one unit (0.2 MHz) from where the slider
+// stood, whatever step the track bar made itself, and stop at the limits.
+TEST_F(Clocks, LineAndPageStepsMoveOneUnit) {
+  load();
+  c().mclkMin = 90.0f;
+  c().mclkMax = 145.0f;
+  FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
+  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  d.init();
+  const struct {
+    int from;   // where the program put the slider
+    int code;
+    int track;  // where the track bar's own step left it
+    int to;
+  } cases[] = {
+      {600, kSliderPageUp, 575, 599},   {600, kSliderPageDown, 625, 601}, {600, kSliderLineUp, 599, 599},
+      {600, kSliderLineDown, 601, 601}, {450, kSliderPageUp, 450, 450},   {725, kSliderPageDown, 725, 725},
+      {451, kSliderPageUp, 450, 450},   {720, kSliderPageDown, 725, 721},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::to_string(k.from) + " code " + std::to_string(k.code));
+    s.control(IDC_OC_MCLK_SLIDER).pos = k.from;
+    d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+    ASSERT_EQ(s.control(IDC_OC_MCLK_SLIDER).pos, k.from);
+    s.control(IDC_OC_MCLK_SLIDER).pos = k.track;
+    d.scroll(IDC_OC_MCLK_SLIDER, k.code);
+    EXPECT_EQ(s.control(IDC_OC_MCLK_SLIDER).pos, k.to);
+  }
+}
+
 TEST_F(Clocks, SliderRangeLabelsAndRatioCoupling) {
   load();
   c().mclkMin = 90.0f;
@@ -229,6 +315,22 @@ TEST_F(Clocks, SliderRangeLabelsAndRatioCoupling) {
   s.control(IDC_OC_MCLK_SLIDER).pos = 900;
   d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
   EXPECT_EQ(s.control(IDC_OC_MCLK_SLIDER).pos, 725);
+}
+
+TEST_F(Clocks, AHugeCardClockLeavesTheSlidersARange) {
+  set("MclkDef", "4294967296");
+  set("EclkDef", "1e400");
+  load();
+  FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
+  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  d.init();
+  for (int slider : {IDC_OC_MCLK_SLIDER, IDC_OC_ECLK_SLIDER}) {
+    EXPECT_LT(s.control(slider).rangeMin, s.control(slider).rangeMax) << slider;
+    EXPECT_LE(s.control(slider).rangeMax, 32767) << slider;
+  }
+  EXPECT_EQ(s.control(IDC_OC_MCLK_MAX).text, "6553.4");
+  EXPECT_EQ(sliderPosition(4294967296.0f), 32767);
+  EXPECT_EQ(sliderPosition(-4294967296.0f), -32768);
 }
 
 TEST_F(Clocks, WithoutAnEngineClockItsRowIsHidden) {

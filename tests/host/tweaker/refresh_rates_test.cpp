@@ -137,6 +137,47 @@ TEST_F(RefreshRatesTest, StoredCodesShowAsTheirNames) {
   EXPECT_EQ("Adapter default", selectedRate());
 }
 
+// A stored rate the dialog cannot use reads as absent: shown as the default
+// the mode falls back to, and never written back, not even when the previous
+// rate is restored.
+TEST_F(RefreshRatesTest, AStoredRateItCannotUseIsShownAsTheDefaultAndNeverWritten) {
+  const struct {
+    const char* text;
+    const char* inDefault;  // DEFAULT's own, or null for none
+    const char* shown;
+  } cases[] = {
+      {"4294967356", nullptr, "Adapter default"},  // 2^32 + 60: must not wrap to 60
+      {"99999999999", nullptr, "Adapter default"},
+      {"2147483648", "-1", "Optimal"},
+      {"-5", nullptr, "Adapter default"},
+      {"-2", "-1", "Optimal"},
+      {"abc", "-1", "Optimal"},
+      {"60", "-1", "60 Hz"},  // a usable one still wins over DEFAULT's
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    fp.registry = FakeRegistry();
+    reg().setString(RegRoot::LocalMachine, modeKey("16\\1024,768"), "", "60");
+    reg().setString(RegRoot::LocalMachine, modeKey("16\\1024,768"), "RefreshRate", c.text);
+    if (c.inDefault) reg().setString(RegRoot::LocalMachine, kDefault, "RefreshRate", c.inDefault);
+    boxes.answers = {kIdNo};
+    boxes.shown.clear();
+    surface = FakeDialogSurface::forDialog(IDD_REFRESH_RATES);
+    open();
+    EXPECT_EQ(c.shown, selectedRate());
+    pickRate("Adapter default");
+    pickRate("60 Hz");
+    dialog->command(1, 0);  // OK; the question is answered No, the loaded rate goes back
+    ASSERT_EQ(2u, boxes.shown.size());
+    const std::string now = stored(modeKey("16\\1024,768"));
+    if (std::string(c.text) != "60") {
+      EXPECT_NE(now, c.text);
+    }
+    EXPECT_NE(now, "2147483647");
+    EXPECT_EQ(c.shown, selectedRate());
+  }
+}
+
 TEST_F(RefreshRatesTest, TheModeInUseResetsAndAsksWithinFifteenSeconds) {
   boxes.answers = {kIdNo};  // also what the time-out picks
   open();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/fakes/tweaker/fake_platform.h"
+#include "tweaker/adapter/clock_load.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/shell/command_schemes.h"
@@ -54,6 +55,7 @@ class Schemes : public ::testing::Test {
     program.shell.metrics = readDisplayMetrics(t.fakes.display);
     program.clocks.startupMclk = program.clocks.desiredMclk = 100.0f;
     program.clocks.startupEclk = program.clocks.desiredEclk = 100.0f;
+    program.clocks.mclkMax = program.clocks.eclkMax = 150.0f;  // as the settings load leaves them
   }
   void store(const std::string& name, const std::string& line) {
     t.fakes.profile.writeString(kFile, kSchemeSection, name, line);
@@ -68,12 +70,12 @@ class Schemes : public ::testing::Test {
 TEST_F(Schemes, ALineGoesOverTheDefaultsAndIsWritten) {
   program.currentOptions.FD = 1;  // not in the line: back to its default
   program.currentOptions.AGPSB = 1;
-  store("Quake", "AA:off VO:On TC:32 ZB:On AGPSB:On");
+  store("Quake", "AA:off VO:On TC:128 ZB:On AGPSB:On");
   EXPECT_TRUE(apply("Quake"));
   EXPECT_EQ(program.currentOptions.FD, 0);
   EXPECT_EQ(program.currentOptions.AGPSB, 0);
   EXPECT_EQ(program.currentOptions.VO, 1);
-  EXPECT_EQ(program.currentOptions.TC, 32);
+  EXPECT_EQ(program.currentOptions.TC, 128);
   EXPECT_EQ(setting("VO"), "On");
   EXPECT_EQ(current(), "Quake");
   EXPECT_EQ(t.fakes.display.modeChanges().size(), 2u);  // AA and VO changed
@@ -86,6 +88,33 @@ TEST_F(Schemes, SameAgpSizeKeepsTheSizeInForceAndNoReset) {
   EXPECT_TRUE(apply("Keep"));
   EXPECT_EQ(program.currentOptions.AGPSize, 64);
   EXPECT_TRUE(t.fakes.display.modeChanges().empty());
+}
+
+// Schemes come from other people's files: what the driver reads is only ever
+// a value the option offers, and a value it does not offer keeps the one in
+// force before the apply.
+TEST_F(Schemes, ValuesAnOptionDoesNotOfferKeepTheValuesInForce) {
+  const struct {
+    const char* line;
+    const char* agpSize;  // as written to the driver settings key
+    const char* dmacb;
+  } cases[] = {
+      {"AGPSize:2147483648 DMACB:99999999999", "64", "3A"},
+      {"AGPSize:0x10 DMACB:5", "64", "3A"},
+      {"AGPSize:0 DMACB:0", "64", "3A"},
+      {"AGPSize:7", "64", ""},  // DMACB not in the line: its default 2, which is deleted
+      {"AGPSize:32 DMACB:4", "32", "4A"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    program.currentOptions = program.defaultOptions;
+    program.currentOptions.AGPSize = 64;
+    program.currentOptions.DMACB = 3;
+    store("Foreign", c.line);
+    EXPECT_TRUE(apply("Foreign"));
+    EXPECT_EQ(setting("AGPSize"), c.agpSize);
+    EXPECT_EQ(setting("DMACB"), c.dmacb);
+  }
 }
 
 TEST_F(Schemes, DefaultsAndADeletedNameApplyTheDefaultsWithoutClocks) {
@@ -120,6 +149,42 @@ TEST_F(Schemes, SchemeClocksOnlyOnChipsThatHaveThem) {
   EXPECT_NEAR(program.clocks.desiredEclk, 150.0f, 1.0f);  // held to the range
 }
 
+// A scheme's clocks are held to the limits the Overclock dialog offers: the
+// chip's, as the card key's overrides narrowed or raised them.
+TEST_F(Schemes, SchemeClocksAreHeldToTheCardKeyLimits) {
+  const AdapterIdentity& id = program.identity;
+  const struct {
+    const char* limit;
+    const char* text;
+    const char* line;
+    float ClockState::*desired;
+    float expected;
+  } cases[] = {
+      {"MclkMax", "220", "MclkSpeed:210.00", &ClockState::desiredMclk, 210.0f},  // above the chip's 200
+      {"MclkMax", "140", "MclkSpeed:190.00", &ClockState::desiredMclk, 140.0f},  // the user's own cap
+      {"EclkMax", "130", "EclkSpeed:190.00", &ClockState::desiredEclk, 130.0f},
+      {"MclkMin", "100", "MclkSpeed:95.00", &ClockState::desiredMclk, 100.0f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.limit) + "=" + c.text + " " + c.line);
+    t.fakes.registry = FakeRegistry();
+    program.clocks = ClockState();
+    program.identity.mclkLimit = program.identity.eclkLimit = 200.0f;
+    t.fakes.registry.setString(RegRoot::LocalMachine, kCard, "MclkDef", "120");
+    t.fakes.registry.setString(RegRoot::LocalMachine, kCard, "EclkDef", "120");
+    t.fakes.registry.setString(RegRoot::LocalMachine, kCard, c.limit, c.text);
+    readStartupClocks(t.fakes.ports, id, program.clocks);
+    {
+      RegKey card;
+      ASSERT_EQ(openCardKey(t.fakes.registry, id, &card), 0);
+      loadClockSettings(card, id, t.boxes, nullptr, program.clocks);
+    }
+    store("Clock", c.line);
+    EXPECT_TRUE(apply("Clock"));
+    EXPECT_NEAR(program.clocks.*c.desired, c.expected, 0.5f);
+  }
+}
+
 TEST_F(Schemes, SaveWritesTheLineAndNamesItCurrent) {
   SchemeSaveRequest r;
   r.name = "Mine";
@@ -129,15 +194,26 @@ TEST_F(Schemes, SaveWritesTheLineAndNamesItCurrent) {
   EXPECT_EQ(current(), "Mine");
 }
 
+TEST_F(Schemes, SavingUnderACutNameKeepsOneKey) {
+  const std::string longName(200, 'n');
+  store(longName, "TC:256");
+  SchemeSaveRequest r;
+  r.name = longName.substr(0, 127);
+  r.includeStandard = false;
+  EXPECT_TRUE(saveSchemeLine(program, r));
+  EXPECT_EQ(t.fakes.profile.keys(kFile, kSchemeSection), std::vector<std::string>{longName});
+  EXPECT_EQ(readSchemeLine(t.fakes.profile, kFile, r.name), "AA:On VO:off AT:off WV:off FB:off AGPSize:24");
+}
+
 TEST_F(Schemes, LongNamesAreCutTheSameWayAndStillFindTheirLine) {
   const std::string longName(200, 'n');
-  store(longName, "TC:16");
-  store("other", "TC:8");
+  store(longName, "TC:256");
+  store("other", "TC:128");
   const std::vector<std::string> names = schemeNames(t.fakes.profile, kFile);
   ASSERT_EQ(names.size(), 2u);
   EXPECT_EQ(names[0], std::string(127, 'n'));
   EXPECT_TRUE(apply(names[0]));
-  EXPECT_EQ(program.currentOptions.TC, 16);
+  EXPECT_EQ(program.currentOptions.TC, 256);
 }
 
 }  // namespace

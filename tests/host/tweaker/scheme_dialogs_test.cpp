@@ -67,6 +67,7 @@ TEST(SaveAs, AnExistingNameIsAskedAboutAndABadNameRefused) {
       {"a=b", 0, false, 0, "A scheme name cannot contain \"=\"."},
       {"[x", 0, false, 0, "A scheme name cannot start with \"[\" or \";\"."},
       {";x", 0, false, 0, "A scheme name cannot start with \"[\" or \";\"."},
+      {"  \t ", 0, false, 0, "A scheme name cannot be made of blanks only."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -94,6 +95,38 @@ TEST(SaveAs, AnExistingNameIsAskedAboutAndABadNameRefused) {
     }
     EXPECT_EQ(boxes.shown[0].caption, "Vidarix");
   }
+}
+
+// A name cut from a longer key is that key's scheme: Save As asks before
+// overwriting it, and the import overwrites it rather than adding a key.
+TEST(SaveAs, ANameCutFromALongKeyIsAskedAbout) {
+  const std::string longKey(200, 'n');
+  FakeProfile profile;
+  profile.writeString(kOurs, kSchemeSection, longKey, "AA:On");
+  ScriptedMessageBoxes boxes;
+  boxes.answers = {kIdYes};
+  SchemeSaveRequest request;
+  request.name = longKey.substr(0, 127);  // as the list shows it
+  FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_SAVE_SCHEME_AS);
+  SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, &request, &boxes, nullptr});
+  d.init();
+  d.command(kIdOk, 0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text.find("There is already a scheme called"), 0u);
+  EXPECT_EQ(s.result(), kIdOk);
+}
+
+TEST(SchemeImport, ALongNameOverwritesItsOwnKey) {
+  const std::string longKey(200, 'n');
+  FakeProfile profile;
+  profile.writeString(kOurs, kSchemeSection, longKey, "old");
+  profile.writeString(kTheirs, kSchemeSection, longKey + "x", "new");  // the same 127 first characters
+  ScriptedMessageBoxes boxes;
+  boxes.answers = {kIdYes};
+  EXPECT_EQ(importSchemes(SchemeImport{&profile, kOurs, kTheirs, &boxes, nullptr}), 1);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(profile.keys(kOurs, kSchemeSection), std::vector<std::string>{longKey});
+  EXPECT_EQ(profile.readString(kOurs, kSchemeSection, longKey, "", 99), "new");
 }
 
 // The tray's scheme list stands in as a plain vector.

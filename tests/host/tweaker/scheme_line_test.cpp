@@ -8,6 +8,7 @@
 #include "tweaker/adapter/chip_registers.h"
 #include "tweaker/adapter/identify_adapter.h"
 #include "tweaker/schemes/scheme_line.h"
+#include "tweaker/settings/preferences.h"
 #include "tweaker/simulated/sim_card.h"
 
 namespace vdx {
@@ -90,6 +91,7 @@ TEST(SchemeWriter, OpenGLBlockFollowsCapabilitiesOrThePreference) {
 struct ReadRig {
   DriverOptions options;
   DriverOptions defaults;
+  std::vector<uint32_t> agpSizes = defaultAgpSizeList();
   SchemeReaderInputs in;
   float mclk = 0.0f, eclk = 0.0f;
   ReadRig() {
@@ -98,7 +100,9 @@ struct ReadRig {
     in.options = &options;
     in.defaults = &defaults;
     in.limits = ClockLimits{90.0f, 150.0f, 90.0f, 140.0f};
+    in.agpSizes = &agpSizes;
   }
+  ReadRig(const ReadRig&) = delete;
   bool read(const std::string& line) { return parseSchemeLine(line, in, &mclk, &eclk); }
 };
 
@@ -118,8 +122,7 @@ TEST(SchemeReader, SinglePairsAndTheirSpellings) {
       {"icdhwtl:off", &DriverOptions::ICDHWTL, 0, -1},
       {"ICDTEXTURESIZE:16", &DriverOptions::ICDTEXTURESIZE, 0, -1},
       {"ICDTEXTURESIZE:64", &DriverOptions::ICDTEXTURESIZE, 0, 1},
-      {"TC:12abc", &DriverOptions::TC, 64, 12},
-      {"TM:abc", &DriverOptions::TM, 64, 0},
+      {"TC:128abc", &DriverOptions::TC, 64, 128},
       {"AGPSize:same", &DriverOptions::AGPSize, 32, kAgpSizeSame},
       {"AGPSB:On", &DriverOptions::AGPSB, 0, 0},  // a scheme never sets the sideband
       {"VT:On", &DriverOptions::VO, 0, 0},        // not this driver's name for VidTex
@@ -135,6 +138,71 @@ TEST(SchemeReader, SinglePairsAndTheirSpellings) {
     EXPECT_TRUE(rig.read(c.line));
     EXPECT_EQ(rig.options, expected);
   }
+}
+
+// A number an option does not offer never reaches the driver: the option
+// keeps the value in force before the apply (or, with none given, its field).
+TEST(SchemeReader, NumbersAnOptionDoesNotOfferKeepTheValueInForce) {
+  struct Case {
+    const char* line;
+    int32_t DriverOptions::*field;
+    int32_t after;  // the value in force is 64 for TC and TM, 48 for AGPSize, 3 for DMACB
+  } cases[] = {
+      {"AGPSize:32", &DriverOptions::AGPSize, 32},
+      {"AGPSize:128", &DriverOptions::AGPSize, 128},  // in the list, above the registry's clamp
+      {"AGPSize:16MB", &DriverOptions::AGPSize, 16},
+      {"AGPSize:7", &DriverOptions::AGPSize, 7},      // not listed, but the card's default
+      {"AGPSize:9", &DriverOptions::AGPSize, 48},     // not a size the card offers
+      {"AGPSize:0", &DriverOptions::AGPSize, 48},
+      {"AGPSize:0x10", &DriverOptions::AGPSize, 48},
+      {"AGPSize:-32", &DriverOptions::AGPSize, 48},
+      {"AGPSize:abc", &DriverOptions::AGPSize, 48},
+      {"AGPSize:2147483648", &DriverOptions::AGPSize, 48},
+      {"AGPSize:4294967328", &DriverOptions::AGPSize, 48},  // 2^32 + 32 must not wrap to 32
+      {"DMACB:1", &DriverOptions::DMACB, 1},
+      {"DMACB:4P", &DriverOptions::DMACB, 4},
+      {"DMACB:5", &DriverOptions::DMACB, 3},
+      {"DMACB:0", &DriverOptions::DMACB, 0},  // this chip's default
+      {"DMACB:-1", &DriverOptions::DMACB, 3},
+      {"DMACB:99999999999", &DriverOptions::DMACB, 3},
+      {"TC:2048", &DriverOptions::TC, 2048},
+      {"TC:12abc", &DriverOptions::TC, 64},
+      {"TC:4096", &DriverOptions::TC, 64},
+      {"TM:8", &DriverOptions::TM, 8},  // this chip's floor
+      {"TM:4", &DriverOptions::TM, 64},
+      {"TM:abc", &DriverOptions::TM, 64},
+  };
+  DriverOptions defaults;  // a card with little memory: its default size is not in the list
+  defaults.AGPSize = 7;
+  defaults.DMACB = 0;
+  defaults.TC = 64;
+  defaults.TM = 8;
+  DriverOptions inForce;
+  inForce.TC = inForce.TM = 64;
+  inForce.AGPSize = 48;
+  inForce.DMACB = 3;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    ReadRig rig;
+    rig.defaults = defaults;
+    rig.in.tmValueFloor = 8;
+    rig.options.*c.field = 11;  // the default the apply started from
+    rig.in.inForce = &inForce;
+    EXPECT_TRUE(rig.read(c.line));
+    EXPECT_EQ(rig.options.*c.field, c.after);
+
+    ReadRig bare;  // no options in force: the field is left as it is
+    bare.defaults = defaults;
+    bare.in.tmValueFloor = 8;
+    bare.options.*c.field = 11;
+    EXPECT_TRUE(bare.read(c.line));
+    EXPECT_EQ(bare.options.*c.field, c.after == inForce.*c.field ? 11 : c.after);
+  }
+  ReadRig noList;  // without the card's list no size is offered
+  noList.in.agpSizes = nullptr;
+  noList.options.AGPSize = 24;
+  EXPECT_TRUE(noList.read("AGPSize:32"));
+  EXPECT_EQ(noList.options.AGPSize, 24);
 }
 
 TEST(SchemeReader, EmptyLineDBiasClocksAndTabs) {
@@ -193,6 +261,9 @@ TEST(SchemeLine, ParsedLineWritesTheSameLineOnEveryChip) {
     r.defaults = &read;
     r.vidTexValueName = id.vidTexValueName.c_str();
     r.limits = ClockLimits{90.0f, 150.0f, 90.0f, 150.0f};
+    const std::vector<uint32_t> sizes = defaultAgpSizeList();
+    r.agpSizes = &sizes;
+    r.tmValueFloor = static_cast<int32_t>(id.tmValueFloor);
     float mclk = 0.0f, eclk = 0.0f;
     ASSERT_TRUE(parseSchemeLine(line, r, &mclk, &eclk));
     ClockState again = clocks;

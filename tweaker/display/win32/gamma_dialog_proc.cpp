@@ -1,5 +1,7 @@
 #include "tweaker/display/win32/gamma_dialog_proc.h"
 
+#include <new>
+
 #include "tweaker/resources/resource.h"
 #include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/ui/win32/dialog_utils.h"
@@ -20,7 +22,13 @@ INT_PTR CALLBACK gammaDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG: {
       const auto* args = dialogArgs<GammaDialogArgs>(dialog, lParam);
       if (!args) return TRUE;
-      auto* state = new GammaDialogState(dialog, args->frame, args->model);
+      // Without memory for its settings the dialog ends as if cancelled; the
+      // program goes on.
+      auto* state = new (std::nothrow) GammaDialogState(dialog, args->frame, args->model);
+      if (!state) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
       attachDialogState(dialog, state);
       state->presenter.init();
       // On a one-display card the display row is hidden and takes its height with it.

@@ -16,6 +16,7 @@
 // definition, so a new one cannot slip in unnoticed.
 #include <cstddef>
 #include <cstdlib>
+#include <new>
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
@@ -41,3 +42,8 @@ void* operator new(std::size_t size) {
 }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+// The library's nothrow form calls the one above, so it would end the program
+// too; where the program can go on without the memory it asks with this one
+// and gets null.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
