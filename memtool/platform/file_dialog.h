@@ -15,4 +15,8 @@ class FileDialog {
   virtual bool openFile(WindowRef owner, const std::string& filter, std::string& fileName) = 0;
 };
 
+// "label|pattern|..." as the system dialog wants it: NUL separated, ending
+// with two NULs.
+std::string systemFilter(const std::string& filter);
+
 }  // namespace mt
