@@ -17,6 +17,13 @@ class FileDialog {
 
 // "label|pattern|..." as the system dialog wants it: NUL separated, ending
 // with two NULs.
-std::string systemFilter(const std::string& filter);
+inline std::string systemFilter(const std::string& filter) {
+  std::string out = filter;
+  for (char& c : out)
+    if (c == '|') c = '\0';
+  out.push_back('\0');
+  out.push_back('\0');
+  return out;
+}
 
 }  // namespace mt
