@@ -10,7 +10,7 @@
 #include "memtool/monitor.h"
 #include "memtool/options_tab.h"
 #include "memtool/os_family.h"
-#include "memtool/platform/form_surface.h"
+#include "memtool/form_surface.h"
 #include "memtool/platform/services.h"
 #include "memtool/settings.h"
 #include "memtool/system_commands.h"

@@ -11,13 +11,4 @@ bool SoundChooser::choose(FileDialog& dialog, WindowRef owner, ControlSurface& s
   return true;
 }
 
-std::string systemFilter(const std::string& filter) {
-  std::string out = filter;
-  for (char& c : out)
-    if (c == '|') c = '\0';
-  out.push_back('\0');
-  out.push_back('\0');
-  return out;
-}
-
 }  // namespace mt

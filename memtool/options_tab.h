@@ -22,8 +22,4 @@ class SoundChooser {
   std::string fileName_;
 };
 
-// "label|pattern|..." as the system dialog wants it: NUL separated, ending
-// with two NULs.
-std::string systemFilter(const std::string& filter);
-
 }  // namespace mt

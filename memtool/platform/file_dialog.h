@@ -15,4 +15,15 @@ class FileDialog {
   virtual bool openFile(WindowRef owner, const std::string& filter, std::string& fileName) = 0;
 };
 
+// "label|pattern|..." as the system dialog wants it: NUL separated, ending
+// with two NULs.
+inline std::string systemFilter(const std::string& filter) {
+  std::string out = filter;
+  for (char& c : out)
+    if (c == '|') c = '\0';
+  out.push_back('\0');
+  out.push_back('\0');
+  return out;
+}
+
 }  // namespace mt

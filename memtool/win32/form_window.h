@@ -8,7 +8,7 @@
 
 #include "memtool/form.h"
 #include "memtool/form_layout.h"
-#include "memtool/platform/form_surface.h"
+#include "memtool/form_surface.h"
 
 namespace mt {
 namespace win32 {

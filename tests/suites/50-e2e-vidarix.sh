@@ -30,6 +30,7 @@ xinput="$BUILD/x-input"
 rm -rf "$xinput" && mkdir -p "$xinput"
 x_input_helper "$xinput" </dev/null >/dev/null 2>&1 &
 xhelper=$!
+at_exit "kill $xhelper 2>/dev/null"
 run_e2e "$driver" "$@" --exe="$(winepath_of "$exe")" --vidarix="$(winepath_of "$exe")" \
   --x-input="$(winepath_of "$xinput")" \
   --help-topics="$(winepath_of "$BUILD/win64/help/topics.txt")" --version="$version" \

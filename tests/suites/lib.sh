@@ -44,10 +44,38 @@ suite_end() {
 # The suites use the default virtual screen and prefix unless told otherwise.
 . "$REPO/tools/wine/env.sh"
 
+# at_exit COMMAND: runs COMMAND (latest first) when the suite's shell ends,
+# however it ends, so nothing the suite started outlives it.
+SUITE_AT_EXIT=()
+at_exit() {
+  SUITE_AT_EXIT+=("$1")
+  trap suite_exit EXIT
+}
+suite_exit() {
+  local i
+  for ((i = ${#SUITE_AT_EXIT[@]} - 1; i >= 0; i--)); do eval "${SUITE_AT_EXIT[i]}"; done
+  SUITE_AT_EXIT=()
+}
+
 # wine_up: the suite's virtual screen, prefix and a persistent wineserver.
+# wine_down ends the wineserver, and the screen when wine_up started it (a
+# screen that was up already, such as run.sh's, is left running); it also
+# runs by itself when the suite ends without it.
+SUITE_WINE_UP=
+SUITE_OWNS_XVFB=
 wine_up() {
-  "$REPO/tools/wine/xvfb.sh" start && "$REPO/tools/wine/prefix.sh" && "$REPO/tools/wine/server.sh" start
+  if ! "$REPO/tools/wine/xvfb.sh" running; then
+    "$REPO/tools/wine/xvfb.sh" start || return 1
+    SUITE_OWNS_XVFB=1
+  fi
+  [ -n "$SUITE_WINE_UP" ] || at_exit wine_down
+  SUITE_WINE_UP=1
+  "$REPO/tools/wine/prefix.sh" && "$REPO/tools/wine/server.sh" start
 }
 wine_down() {
+  [ -n "$SUITE_WINE_UP" ] || return 0
   "$REPO/tools/wine/server.sh" stop
+  if [ -n "$SUITE_OWNS_XVFB" ]; then "$REPO/tools/wine/xvfb.sh" stop; fi
+  SUITE_WINE_UP=
+  SUITE_OWNS_XVFB=
 }

@@ -8,14 +8,14 @@
 namespace vdx {
 
 const DialogCommand kDialogCommands[] = {
-    {IDM_ABOUT, DialogKind::About, IDD_ABOUT, 0},
-    {IDM_OPTIONS, DialogKind::Options, IDD_OPTIONS, 0},
-    {IDM_OVERCLOCK, DialogKind::Overclock, IDD_OVERCLOCK, 0},
-    {IDM_MINIGL_CONFIG, DialogKind::MiniGLApplications, IDD_MINIGL_APPLICATIONS, 0},
-    {IDM_OUTPUTS, DialogKind::DisplayOutputs, IDD_DISPLAY_OUTPUTS, kCapOutputs},
-    {IDM_GAMMA, DialogKind::Gamma, IDD_GAMMA, kCapGamma},
-    {IDM_REFRESH_RATES, DialogKind::RefreshRates, IDD_REFRESH_RATES, 0},
-    {IDM_SCHEME_CONFIGURE, DialogKind::ConfigureSchemes, IDD_CONFIGURE_SCHEMES, 0},
+    {IDM_ABOUT, DialogKind::About, IDD_ABOUT},
+    {IDM_OPTIONS, DialogKind::Options, IDD_OPTIONS},
+    {IDM_OVERCLOCK, DialogKind::Overclock, IDD_OVERCLOCK},
+    {IDM_MINIGL_CONFIG, DialogKind::MiniGLApplications, IDD_MINIGL_APPLICATIONS},
+    {IDM_OUTPUTS, DialogKind::DisplayOutputs, IDD_DISPLAY_OUTPUTS},
+    {IDM_GAMMA, DialogKind::Gamma, IDD_GAMMA},
+    {IDM_REFRESH_RATES, DialogKind::RefreshRates, IDD_REFRESH_RATES},
+    {IDM_SCHEME_CONFIGURE, DialogKind::ConfigureSchemes, IDD_CONFIGURE_SCHEMES},
 };
 const std::size_t kDialogCommandCount = std::size(kDialogCommands);
 

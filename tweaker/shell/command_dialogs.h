@@ -1,8 +1,8 @@
 // The tray commands that open a dialog, each with its dialog template.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
-#include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/ui/dialog_slots.h"
 
 namespace vdx {
@@ -10,8 +10,7 @@ namespace vdx {
 struct DialogCommand {
   uint16_t commandId;
   DialogKind kind;
-  uint16_t resourceId;        // the dialog template
-  ChipCapability capability;  // 0: always offered; else the item is removed without it
+  uint16_t resourceId;  // the dialog template
 };
 
 extern const DialogCommand kDialogCommands[];

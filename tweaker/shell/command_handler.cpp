@@ -7,6 +7,7 @@
 #include "tweaker/common/text_format.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/command_options.h"
+#include "tweaker/shell/menu_items.h"
 
 namespace vdx {
 
@@ -104,9 +105,10 @@ void handleMenuCommand(Program& program, uint16_t id, uint16_t schemeCount, Comm
     openDialog(program, *dialog, host);
     return;
   }
-  if (id == IDM_EXIT) {
+  const MenuOptionRow* item = findMenuRow(id);
+  if (item && item->action == OptionAction::Exit) {
     host.destroyMainWindow();
-  } else if (id == IDM_HELP) {
+  } else if (item && item->action == OptionAction::Help) {
     host.showHelpContents();
   } else if (id >= IDM_DISPLAY_MODE_FIRST && id <= IDM_DISPLAY_MODE_LAST) {
     changeToMenuMode(program, host.menuItemText(id), host.mainWindow());

@@ -1,6 +1,6 @@
 #include "tweaker/shell/command_options.h"
 
-#include "tweaker/settings/menu_option_table.h"
+#include "tweaker/shell/menu_items.h"
 #include "tweaker/shell/program_records.h"
 
 namespace vdx {
@@ -71,6 +71,9 @@ bool runOptionCommand(Program& program, uint16_t id, CommandHost& host) {
       o.AGP = agpRateOfItem(id);
       restartNotice(program, owner, kRestartNotice);
       break;
+    case OptionAction::Dialog:
+    case OptionAction::Help:
+    case OptionAction::Exit: return false;  // not options (findMenuOption leaves them out)
   }
 
   if (row->key == OptionKeyOf::MiniGL) {

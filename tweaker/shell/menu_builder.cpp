@@ -5,21 +5,16 @@
 #include "tweaker/common/text_compare.h"
 #include "tweaker/common/text_format.h"
 #include "tweaker/resources/resource.h"
-#include "tweaker/settings/menu_option_table.h"
-#include "tweaker/shell/command_dialogs.h"
+#include "tweaker/shell/menu_items.h"
 #include "tweaker/shell/menu_tables.h"
 
 namespace vdx {
 
 namespace {
 
-// Top-level positions of the popups in the resource menus.
+// The Textures popup leads the advanced menu, and "&AGP" leads it.
 constexpr std::size_t kTexturesPos = 0;
-constexpr std::size_t kMiscPos = 1;
-constexpr std::size_t kAdvancedMiniGlPos = 2, kBasicMiniGlPos = 1;
-constexpr std::size_t kAdvancedOpenGlPos = 3, kBasicOpenGlPos = 2;
-
-bool isSavage3D(uint32_t deviceId) { return deviceId == 0x8A20 || deviceId == 0x8A21; }
+constexpr std::size_t kAgpPos = 0;
 
 // Inserts an item the program creates itself, keeping its record.
 MenuNode& insertRecorded(TrayMenu& menu, MenuNode& popup, std::size_t pos, MenuNode node) {
@@ -30,34 +25,10 @@ MenuNode& insertRecorded(TrayMenu& menu, MenuNode& popup, std::size_t pos, MenuN
   return insertMenuAt(popup, pos, std::move(node));
 }
 
-bool lacks(const TrayMenuInputs& in, ChipCapability mask) { return mask != 0 && (mask & in.capabilities) == 0; }
-
-void removeByCapability(const TrayMenuInputs& in, MenuNode& tray) {
+void checkOptionItems(const TrayMenuInputs& in, MenuNode& tray) {
   for (std::size_t i = 0; i < menuOptionTableSize; ++i) {
     const MenuOptionRow& row = menuOptionTable[i];
-    if (lacks(in, row.capability)) {
-      for (uint32_t id = row.first; id <= row.last; ++id) removeMenuItem(tray, static_cast<uint16_t>(id));
-    } else if (row.showsCheck()) {
-      checkMenuItem(tray, row.first, in.options.*row.field != 0);
-    }
-  }
-  for (std::size_t i = 0; i < kDialogCommandCount; ++i) {
-    if (lacks(in, kDialogCommands[i].capability)) removeMenuItem(tray, kDialogCommands[i].commandId);
-  }
-}
-
-void trimOpenGlAndMiniGl(const TrayMenuInputs& in, MenuNode& tray) {
-  if ((in.capabilities & kCapOpenGl) || in.perfIcdMenu) {
-    MenuNode* openGl = childAt(tray, in.advanced ? kAdvancedOpenGlPos : kBasicOpenGlPos);
-    if (in.advanced && openGl && openGl->kind == MenuNode::kPopup) {
-      if (!(in.capabilities & kCapAutoZClear)) removeMenuAt(*openGl, 1);
-      if (!(in.capabilities & kCapHwTnl)) removeMenuAt(*openGl, 0);
-    }
-  } else {
-    removeMenuAt(tray, in.advanced ? kAdvancedOpenGlPos : kBasicOpenGlPos);
-  }
-  if (!(in.capabilities & kCapMiniGl) || in.perfIcdMenu) {
-    removeMenuAt(tray, in.advanced ? kAdvancedMiniGlPos : kBasicMiniGlPos);
+    if (row.showsCheck()) checkMenuItem(tray, row.first, in.options.*row.field != 0);
   }
 }
 
@@ -74,20 +45,11 @@ void insertAgpSizes(const TrayMenuInputs& in, MenuNode& agp) {
   insertMenuAt(agp, pos, MenuNode::item(IDM_AGP_SIZE_CUSTOM, "Custom"));
 }
 
-void trimAdvancedOnly(const TrayMenuInputs& in, MenuNode& tray) {
-  if (!(in.capabilities & kCapCommandDma)) {
-    if (MenuNode* misc = childAt(tray, kMiscPos)) removeMenuAt(*misc, 1);
-  }
+void addAgpSizes(const TrayMenuInputs& in, MenuNode& tray) {
+  if (!in.advanced || !(in.capabilities & kCapAgp)) return;
   MenuNode* textures = childAt(tray, kTexturesPos);
-  if (!textures) return;
-  if (in.capabilities & kCapAgp) {
-    MenuNode* agp = childAt(*textures, 0);
-    if (agp && agp->kind == MenuNode::kPopup) insertAgpSizes(in, *agp);
-    if (isSavage3D(in.deviceId)) removeMenuItem(tray, IDM_AGP_SIDEBAND);
-  } else {
-    removeMenuAt(*textures, 1);
-    removeMenuAt(*textures, 0);
-  }
+  MenuNode* agp = textures ? childAt(*textures, kAgpPos) : nullptr;
+  if (agp && agp->kind == MenuNode::kPopup) insertAgpSizes(in, *agp);
 }
 
 void addSchemes(const TrayMenuInputs& in, TrayMenu& menu) {
@@ -151,12 +113,15 @@ uint16_t triStateItem(int32_t value, uint16_t autoId, uint16_t offId, uint16_t o
 bool buildTrayMenu(const TrayMenuInputs& in, TrayMenu* menu) {
   menu->records.freeMenuItemRecords();
   menu->schemeCount = 0;
-  if (!loadTrayMenu(in.advanced ? IDR_MENU_ADVANCED : IDR_MENU_BASIC, &menu->popup)) return false;
+  MenuShowing showing;
+  showing.capabilities = in.capabilities;
+  showing.deviceId = in.deviceId;
+  showing.perfIcdMenu = in.perfIcdMenu;
+  showing.texPatchUnavailable = in.texPatchUnavailable;
+  if (!loadTrayMenu(in.advanced ? IDR_MENU_ADVANCED : IDR_MENU_BASIC, &menu->popup, &showing)) return false;
   MenuNode& tray = menu->popup;
-  removeByCapability(in, tray);
-  if (in.texPatchUnavailable) removeMenuItem(tray, IDM_TEXPATCH);
-  trimOpenGlAndMiniGl(in, tray);
-  if (in.advanced) trimAdvancedOnly(in, tray);
+  checkOptionItems(in, tray);
+  addAgpSizes(in, tray);
   addSchemes(in, *menu);
   addTweakRes(in, *menu);
   updateMenuChecks(in, tray);

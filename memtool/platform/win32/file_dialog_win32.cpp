@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "memtool/options_tab.h"
+#include "memtool/platform/file_dialog.h"
 #include "memtool/platform/win32/system_services_win32.h"
 
 namespace mt {

@@ -28,8 +28,10 @@ static_assert(sizeof(GdiEntry) == 24, "the table's entry size");
 using QueryProcess = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
 
 long gdiObjects(HANDLE process) {
-  static const auto query =
-      reinterpret_cast<QueryProcess>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess"));
+  // Through void (*)(), the one function type GCC lets any other be cast to
+  // without -Wcast-function-type.
+  static const auto query = reinterpret_cast<QueryProcess>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION info = {};
   if (!query || query(process, 0 /* ProcessBasicInformation */, &info, sizeof info, nullptr) != 0) return -1;
   UINT64 table = 0;

@@ -12,6 +12,20 @@ void down(HWND menu, int n) {
   for (int i = 0; i < n; ++i) e2e::keys(menu, {VK_DOWN});
 }
 
+// The menu levels on screen: one popup menu window (#32768) each.
+int visibleMenuLevels() {
+  int count = 0;
+  EnumWindows(
+      [](HWND w, LPARAM lp) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        if (IsWindowVisible(w) && std::string(cls) == "#32768") ++*reinterpret_cast<int*>(lp);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 // Opens the menu and walks to the Textures submenu, opened.
 HWND openTextures(tray::Session& s, const tray::Prefs& prefs) {
   HWND menu = s.openMenu();
@@ -70,12 +84,20 @@ E2E_SCENARIO(tray_advanced_menu_with_a_submenu_open) {
   if (!s.running()) return;
   HWND menu = openTextures(s, prefs);
   if (!menu) return;
+  e2e::checkEq(2, visibleMenuLevels(), "the Textures submenu opens beside the tray menu");
   e2e::screenshot("vidarix-tray-advanced-textures");
-  // Into the AGP submenu, the first item of Textures on an AGP card.
+  // Into the AGP submenu, the first item of Textures on an AGP card; the
+  // basic menu's Textures starts with a plain item, which opens nothing.
   e2e::keys(menu, {VK_RIGHT});
   e2e::pause(300);
+  e2e::checkEq(3, visibleMenuLevels(), "the advanced Textures leads with the AGP submenu, which opens too");
   e2e::screenshot("vidarix-tray-advanced-agp");
+  // Escape closes the deepest level only.
+  e2e::keys(menu, {VK_ESCAPE});
+  e2e::pause(300);
+  e2e::checkEq(2, visibleMenuLevels(), "Escape closes the AGP submenu and leaves Textures open");
   s.closeMenu();
+  e2e::check(e2e::waitNoPopupMenu(3000), "and the menu closes without a choice");
 }
 
 E2E_SCENARIO(tray_texture_mode_question_cancel_and_no) {

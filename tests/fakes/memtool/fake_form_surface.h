@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "memtool/platform/form_surface.h"
+#include "memtool/form_surface.h"
 
 namespace mt {
 

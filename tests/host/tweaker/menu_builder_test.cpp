@@ -2,14 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
 #include "tweaker/shell/command_dialogs.h"
-#include "tweaker/settings/menu_option_table.h"
 #include "tweaker/shell/menu_builder.h"
+#include "tweaker/shell/menu_items.h"
 #include "tweaker/shell/menu_tables.h"
 
 namespace vdx {
@@ -126,6 +127,37 @@ TEST(MenuTables, EveryItemIsACommandAndEveryOptionCommandAnItem) {
           << "option command " << id << " has no item in the advanced menu";
     }
   }
+}
+
+// Each dialog item opens the dialog its id names, and each dialog command but
+// the Schemes submenu's "Configure..." is an item of the menus.
+TEST(MenuTables, DialogItemsAndDialogCommandsAgree) {
+  for (std::size_t i = 0; i < menuOptionTableSize; ++i) {
+    const MenuOptionRow& row = menuOptionTable[i];
+    EXPECT_EQ(row.action == OptionAction::Dialog, findDialogCommand(row.first) != nullptr) << row.first;
+    EXPECT_EQ(row.isOption(), findMenuOption(row.first) == &row) << row.first;
+  }
+  for (std::size_t i = 0; i < kDialogCommandCount; ++i) {
+    const uint16_t id = kDialogCommands[i].commandId;
+    if (id == IDM_SCHEME_CONFIGURE) continue;
+    ASSERT_NE(findMenuRow(id), nullptr) << id;
+    EXPECT_EQ(findMenuRow(id)->action, OptionAction::Dialog) << id;
+  }
+}
+
+// A popup left out takes its own popups along and no more; ids no row names
+// and stray ends are passed over.
+TEST(MenuTables, ALeftOutPopupTakesItsContentsOnly) {
+  const uint16_t ids[] = {kMiscPopup, kCommandDmaPopup, IDM_COMMAND_DMA_FIRST, kAgpPopup, IDM_AGP_1X, kMenuEnd,
+                          IDM_COMMAND_DMA_LAST, kMenuEnd, IDM_FASTDRAW, 12345, kMenuEnd, kMenuEnd, IDM_EXIT};
+  MenuShowing showing;
+  showing.capabilities = kCapAgp;
+  MenuNode menu = menuFromIds(ids, std::size(ids), &showing);
+  EXPECT_EQ(texts(menu), (Strings{"Misc", "E&xit"}));
+  EXPECT_EQ(texts(menu.children[0]), (Strings{"Use &Fastdraw (fd)"}));
+  menu = menuFromIds(ids, std::size(ids), nullptr);
+  EXPECT_EQ(texts(menu.children[0]), (Strings{"&CommandDMA", "Use &Fastdraw (fd)"}));
+  EXPECT_EQ(texts(menu.children[0].children[0]), (Strings{"1MB buffer", "&AGP", "4MB buffer"}));
 }
 
 TEST(TrayMenu, SavageMxWithoutSidebandLacksTheSidebandItem) {
