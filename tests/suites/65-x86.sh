@@ -23,7 +23,7 @@ version=$(sed -n 's/^#define RELEASE_VERSION_TEXT "\(.*\)"/\1/p' "$REPO/versions
 setup_exe="$BUILD/win32/release/Vidarix-Memtidy-$version-setup.exe"
 sim="$BUILD/win32/bin/Vidarix-sim.exe"
 e2e="$BUILD/win32/e2e"
-for f in "$setup_exe" "$sim" "$e2e/setup_e2e.exe" "$e2e/memtidy_tray_e2e.exe" "$e2e/tweaker_e2e.exe"; do
+for f in "$setup_exe" "$sim" "$e2e/setup_e2e.exe" "$e2e/memtool_e2e.exe" "$e2e/memtidy_tray_e2e.exe" "$e2e/tweaker_e2e.exe"; do
   [ -f "$f" ] || cannot "no $f (tools/build.sh win32)"
 done
 ls "$BUILD"/win64/driverfiles/*.DRV >/dev/null 2>&1 || cannot "no driver files for the Savage machine (tools/build.sh win64)"
@@ -60,7 +60,7 @@ setup_args=(--setup="$(winepath_of "$setup_exe")" --version="$version" --vidarix
 echo "== the x86 setup program installs, the installed programs start, it installs over itself"
 run_driver setup_e2e-x86-install "$e2e/setup_e2e.exe" "${setup_args[@]}" a_silent_install b_installed_ c_install_over
 
-echo "== the installed x86 Memtidy: tray menu and close, the Cache tab's Apply"
+echo "== the installed x86 Memtidy: start, window, Apply, close; tray menu; the Cache tab's Apply"
 installed='C:\Program Files\Tessaly'
 meminfo="$BUILD/test-logs/x86-meminfo"
 printf '%s\n' 'MemTotal:          65536 kB' 'MemFree:           20480 kB' 'MemAvailable:      20480 kB' \
@@ -83,6 +83,8 @@ else
   echo "  cannot give Memtidy a small /proc/meminfo (unshare -m): its \"Free up\" asks for the machine's free memory"
   run_memtidy() { "$@"; }
 fi
+run_driver memtool_e2e-x86 "$e2e/memtool_e2e.exe" --exe="$installed\\Memtidy.exe" --mode=win98 \
+  a_first_start b_second_start c_tray_double_click d_apply_stores e_cancel f_ram_icon g_close
 run_memtidy "$REPO/tools/wine/run.sh" 600 memtidy_tray_e2e-x86 "$e2e/memtidy_tray_e2e.exe" \
   --exe="$installed\\Memtidy.exe" --mode=win98 --meminfo="$(winepath_of "$meminfo")" \
   tray_menu_clipboard_free_up_and_close cache_a_
