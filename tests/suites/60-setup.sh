@@ -3,9 +3,8 @@
 # prefix that reports Windows 98, a silent install, Memtidy started from the
 # installed shortcut, an install over it, a silent uninstall, and the wizard
 # pages driven by keys (screenshots build/screenshots/setup-*.png and
-# uninstall-*.png). Wine here runs no 32-bit code, so the Wine part uses the
-# same setup script built around the 64-bit programs; the shipping 32-bit
-# setup is checked by the PE audit.
+# uninstall-*.png). The Wine part uses the same setup script built around the
+# 64-bit programs; the shipping 32-bit setup runs in suite 65 (65-x86.sh).
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/e2e-lib.sh"
 mkdir -p "$BUILD/test-logs"
