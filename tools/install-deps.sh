@@ -13,7 +13,6 @@ export DEBIAN_FRONTEND=noninteractive
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   echo "adding the i386 architecture (for wine32)"
   dpkg --add-architecture i386
-  apt-get update -q >/dev/null
 fi
 missing=
 for p in $pkgs; do
@@ -24,4 +23,5 @@ if [ -n "$missing" ]; then
   apt-get update -q >/dev/null
   apt-get install -y -q --no-install-recommends $missing >/dev/null
 fi
-i386_exec_setup
+# Only the x86 suite needs it; it fails and says why when this did not work.
+i386_exec_setup || echo "32-bit programs will not run here: tests/suites/65-x86.sh will fail"
