@@ -80,5 +80,15 @@ function(tray_windows_test_program target)
   target_link_libraries(${target} PRIVATE ${TRAY_WIN_LIBS} ole32 uuid)
 endfunction()
 
+# Where the end-to-end drivers go: bin/ in the win64 build, e2e/ in the win32
+# build (everything in its bin/ ships).
+function(tray_e2e_dir out)
+  if(TRAY_BUILD STREQUAL "win32")
+    set(${out} ${CMAKE_BINARY_DIR}/e2e PARENT_SCOPE)
+  else()
+    set(${out} ${CMAKE_BINARY_DIR}/bin PARENT_SCOPE)
+  endif()
+endfunction()
+
 # Host test programs run with the address and undefined-behaviour sanitizers.
 set(TRAY_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

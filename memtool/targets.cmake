@@ -16,13 +16,15 @@ else()
 endif()
 
 # The end-to-end driver of the tray menu, the Cache tab and the description
-# panel (run by tests/suites/41-e2e-memtool-tray.sh). It shares the session
-# helpers of the main Memtidy driver.
-if(TRAY_BUILD STREQUAL "win64" AND NOT TRAY_WINE_TESTS)
+# panel (run by tests/suites/41-e2e-memtool-tray.sh, and built for win32 by
+# tests/suites/65-x86.sh). It shares the session helpers of the main Memtidy
+# driver.
+if((TRAY_BUILD STREQUAL "win64" OR TRAY_BUILD STREQUAL "win32") AND NOT TRAY_WINE_TESTS)
+  tray_e2e_dir(E2E_DIR)
   tray_glob(MEMTIDY_TRAY_E2E_SOURCES tests/e2e/memtool_tray/*.cpp tests/e2e/common/*.cpp
                                      tests/e2e/memtool/memtidy_session.cpp)
   add_executable(memtidy_tray_e2e ${MEMTIDY_TRAY_E2E_SOURCES})
   tray_windows_test_program(memtidy_tray_e2e)
   target_link_libraries(memtidy_tray_e2e PRIVATE psapi)
-  set_target_properties(memtidy_tray_e2e PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_target_properties(memtidy_tray_e2e PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${E2E_DIR})
 endif()

@@ -5,9 +5,8 @@
 # an upgrade into other folders, the wizard pages driven by keys, and then, as
 # Windows NT, the components, an uninstall with nothing in use and a user who
 # may not write (screenshots build/screenshots/setup-*.png and
-# uninstall-*.png). Wine here runs no 32-bit code, so the Wine part uses the
-# same setup script built around the 64-bit programs; the shipping 32-bit
-# setup is checked by the PE audit.
+# uninstall-*.png). The Wine part uses the same setup script built around the
+# 64-bit programs; the shipping 32-bit setup runs in suite 65 (65-x86.sh).
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/e2e-lib.sh"
 mkdir -p "$BUILD/test-logs"

@@ -1,10 +1,10 @@
 # Sourced by the end-to-end suites: runs one driver program under Wine and
-# turns its screenshots into PNGs in build/screenshots/.
+# turns its screenshots into PNGs in build/screenshots/ (or $E2E_SHOTS).
 # run_e2e DRIVER_EXE [ARGS...]
 run_e2e() {
   local exe=$1; shift
   local name; name=$(basename "$exe" .exe)
-  local shots="$BUILD/screenshots"
+  local shots="${E2E_SHOTS:-$BUILD/screenshots}"
   mkdir -p "$shots"
   export TRAY_SCREENSHOTS
   TRAY_SCREENSHOTS=$(winepath_of "$shots")

@@ -8,7 +8,16 @@ created=
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   created=1
   mkdir -p "$WINEPREFIX"
-  timeout 120 "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
+  if [ "$WINEARCH" = win64 ] && [ -e "${WINE%64}" ] && [ "$(id -u)" = 0 ] &&
+     unshare -m true 2>/dev/null; then
+    # With wine32 installed a 64-bit prefix also sets up its 32-bit side, which
+    # the 64-bit programs never use: the 32-bit loader is hidden from this
+    # wineboot, so the prefix is made in the time and form it had before.
+    timeout 120 unshare -m sh -c 'mount --bind /dev/null "$0" && exec "$@"' "${WINE%64}" \
+      "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
+  else
+    timeout 120 "$WINE" wineboot -i >"$TRAY_WINE_LOG/wineboot.log" 2>&1 || true
+  fi
 fi
 reg() { timeout 30 "$WINE" reg add "$@" /f >>"$TRAY_WINE_LOG/reg.log" 2>&1 </dev/null; }
 # The faces the programs ask for (faces.txt). Without them a fresh prefix

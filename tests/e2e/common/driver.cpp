@@ -170,7 +170,7 @@ std::vector<HWND> windowsOf(DWORD processId) {
     std::vector<HWND> found;
   } ctx{processId, {}};
   EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
+      [](HWND w, LPARAM lp) CALLBACK -> BOOL {
         auto* c = reinterpret_cast<Ctx*>(lp);
         DWORD pid = 0;
         GetWindowThreadProcessId(w, &pid);

@@ -79,7 +79,7 @@ long windowsOf(DWORD processId) {
     long n;
   } ctx{processId, 0};
   EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
+      [](HWND w, LPARAM lp) CALLBACK -> BOOL {
         auto* c = reinterpret_cast<Ctx*>(lp);
         DWORD pid = 0;
         GetWindowThreadProcessId(w, &pid);

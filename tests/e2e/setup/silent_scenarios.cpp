@@ -78,6 +78,19 @@ E2E_SCENARIO(b_installed_memtidy_starts_from_its_shortcut_and_reaches_the_tray) 
   e2e::screenshot("setup-memtidy-installed-in-tray");
 }
 
+// The installed Vidarix is the one for the real chip; Wine's display driver
+// answers none of its escapes, so it meets no Savage adapter and must end
+// at once with 0, silently (a message box would hold it until answered).
+E2E_SCENARIO(b_installed_vidarix_meets_no_savage_and_ends_silently) {
+  e2e::Process p = e2e::launch(installDir() + "\\Vidarix.exe");
+  DWORD code = 0xDEADBEEF;
+  const bool ended = e2e::waitExit(p, 15000, &code);
+  if (!ended) e2e::kill(p);
+  e2e::check(ended, "Vidarix ends by itself");
+  e2e::checkEq(0, static_cast<long long>(code), "with exit code 0");
+  e2e::check(FindWindowA("VidarixCls", nullptr) == nullptr, "no main window was left");
+}
+
 E2E_SCENARIO(c_install_over_the_first_keeps_settings_and_ends_running_copies) {
   HWND form = FindWindowA("TForm1", "Memtidy Manager");
   DWORD pid = 0;

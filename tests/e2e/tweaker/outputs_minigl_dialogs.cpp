@@ -76,7 +76,7 @@ HWND findEdit(HWND top) {
   HWND found = nullptr;
   EnumChildWindows(
       top,
-      [](HWND w, LPARAM lp) -> BOOL {
+      [](HWND w, LPARAM lp) CALLBACK -> BOOL {
         char cls[32] = {0};
         GetClassNameA(w, cls, sizeof cls);
         if (_stricmp(cls, "Edit") != 0 || !IsWindowVisible(w)) return TRUE;
