@@ -45,7 +45,7 @@ HWND textPane(HWND viewer) {
   HWND found = nullptr;
   EnumChildWindows(
       viewer,
-      [](HWND w, LPARAM out) -> BOOL {
+      [](HWND w, LPARAM out) CALLBACK -> BOOL {
         char cls[64] = {};
         GetClassNameA(w, cls, sizeof cls);
         if (lstrcmpiA(cls, "RichEdit20A") != 0) return TRUE;

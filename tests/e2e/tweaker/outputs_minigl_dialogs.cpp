@@ -59,7 +59,7 @@ HWND groupBox(HWND dialog, const std::string& title) {
   } find = {title, nullptr};
   EnumChildWindows(
       dialog,
-      [](HWND w, LPARAM lp) -> BOOL {
+      [](HWND w, LPARAM lp) CALLBACK -> BOOL {
         auto* f = reinterpret_cast<Find*>(lp);
         char cls[32] = {0};
         GetClassNameA(w, cls, sizeof cls);

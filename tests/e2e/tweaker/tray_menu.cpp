@@ -16,7 +16,7 @@ void down(HWND menu, int n) {
 int visibleMenuLevels() {
   int count = 0;
   EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
+      [](HWND w, LPARAM lp) CALLBACK -> BOOL {
         char cls[16] = {};
         GetClassNameA(w, cls, sizeof cls);
         if (IsWindowVisible(w) && std::string(cls) == "#32768") ++*reinterpret_cast<int*>(lp);
