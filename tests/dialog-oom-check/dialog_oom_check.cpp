@@ -1,4 +1,4 @@
-// The Gamma dialog when the memory for its state cannot be had: it ends at
+// The Gamma and Refresh Rates dialogs when the memory for its state cannot be had: it ends at
 // once with 2, as if cancelled, and the program that opened it goes on.
 // Allocation fails on request here: the nothrow form answers null, and the
 // ordinary form throws, which nothing catches, so a procedure that uses it
@@ -13,6 +13,7 @@
 
 #include "resource.h"
 #include "tweaker/display/win32/gamma_dialog_proc.h"
+#include "tweaker/display/win32/refresh_rates_dialog_proc.h"
 
 namespace {
 
@@ -39,22 +40,30 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
+// Opens `proc` on resource `resource` with empty arguments while no memory can be had.
+template <class Args>
+void checkWithoutMemory(const char* name, int resource, vdx::DialogKind kind, DLGPROC proc) {
+  std::printf("dialog-oom: opening %s without memory\n", name);
+  std::fflush(stdout);
+  vdx::DialogSlots slots;
+  Args args{};
+  args.frame.slots = &slots;
+  args.frame.kind = kind;
+  g_noMemory = true;
+  const INT_PTR result =
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), nullptr, proc, reinterpret_cast<LPARAM>(&args));
+  g_noMemory = false;
+  check(result == IDCANCEL, std::string(name) + ": the dialog ends with 2 (got " + std::to_string(result) + ")");
+  check(slots.get(kind) == nullptr, std::string(name) + ": no dialog is left in its slot");
+}
+
 int main() {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
-  std::printf("dialog-oom: opening Gamma without memory\n");
-  std::fflush(stdout);
-  vdx::DialogSlots slots;
-  vdx::GammaDialogArgs args{};
-  args.frame.slots = &slots;
-  args.frame.kind = vdx::DialogKind::Gamma;
-  g_noMemory = true;
-  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_GAMMA), nullptr,
-                                         vdx::gammaDialogProc, reinterpret_cast<LPARAM>(&args));
-  g_noMemory = false;
-  check(result == IDCANCEL, "the dialog ends with 2 (got " + std::to_string(result) + ")");
-  check(slots.get(vdx::DialogKind::Gamma) == nullptr, "no dialog is left in the Gamma slot");
-  check(true, "the program goes on after it");
+  checkWithoutMemory<vdx::GammaDialogArgs>("Gamma", IDD_GAMMA, vdx::DialogKind::Gamma, vdx::gammaDialogProc);
+  checkWithoutMemory<vdx::RefreshRatesDialogArgs>("Refresh Rates", IDD_REFRESH_RATES, vdx::DialogKind::RefreshRates,
+                                                  vdx::refreshRatesDialogProc);
+  check(true, "the program goes on after them");
   std::printf("dialog-oom: %d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;
 }

@@ -50,9 +50,10 @@ class RecordingHost : public CommandHost {
 
 class Commands : public ::testing::Test {
  protected:
-  FakePlatform fp;
-  ScriptedMessageBoxes boxes;
-  Program program{fp.services(), boxes};
+  TestProgram t;
+  FakePlatform& fp = t.fakes;
+  ScriptedMessageBoxes& boxes = t.boxes;
+  Program& program = t.program;
   RecordingHost host;
 
   void SetUp() override {

@@ -21,9 +21,10 @@ constexpr char kSettings[] = "Display\\Settings";
 
 class MenuInputs : public ::testing::Test {
  protected:
-  FakePlatform fp;
-  ScriptedMessageBoxes boxes;
-  Program program{fp.services(), boxes};
+  TestProgram t;
+  FakePlatform& fp = t.fakes;
+  ScriptedMessageBoxes& boxes = t.boxes;
+  Program& program = t.program;
 
   void SetUp() override {
     AdapterIdentity& id = program.identity;

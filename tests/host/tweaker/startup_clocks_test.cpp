@@ -25,9 +25,10 @@ class StartupClocks : public ::testing::Test {
   }
   float mclkNow() { return readPllFrequency(fp.ports, program.identity.mclkPll.pllIndex, 0); }
 
-  FakePlatform fp;
-  ScriptedMessageBoxes boxes;
-  Program program{fp.services(), boxes};
+  TestProgram t;
+  FakePlatform& fp = t.fakes;
+  ScriptedMessageBoxes& boxes = t.boxes;
+  Program& program = t.program;
 };
 
 TEST_F(StartupClocks, ReadFromTheGeneratorsAsStartAndDesired) {

@@ -3,15 +3,9 @@
 #include <commctrl.h>
 
 #include "tweaker/resources/resource.h"
-#include "tweaker/ui/win32/dialog_host.h"
-#include "tweaker/ui/win32/dialog_utils.h"
 
 namespace vdx {
 namespace {
-
-using OverclockDialogState = PresenterWindow<OverclockDialog>;
-
-OverclockDialogState* stateOf(HWND dialog) { return dialogState<OverclockDialogState>(dialog); }
 
 // Without an engine clock its row and the ratio controls are hidden: Save and
 // Close move up into their place and the dialog loses the empty band.
@@ -26,36 +20,25 @@ void closeEclkGap(HWND dialog) {
   shortenDialog(dialog, shift);
 }
 
+struct OverclockDialogWindow : PresenterDialog<OverclockDialog, OverclockDialogArgs> {
+  static constexpr INT_PTR kNoArgumentsEnd = 1;
+  static void opened(HWND dialog, State& state) {
+    SendDlgItemMessageA(dialog, IDC_OC_MCLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
+    SendDlgItemMessageA(dialog, IDC_OC_ECLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
+    state.presenter.init();
+    closeEclkGap(dialog);
+  }
+  static INT_PTR message(HWND, State& state, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_HSCROLL) return FALSE;
+    state.presenter.scroll(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam));
+    return TRUE;
+  }
+};
+
 }  // namespace
 
 INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR common = FALSE;
-  if (commonDialogMessage<OverclockDialogState>(dialog, msg, wParam, lParam, &common)) return common;
-  switch (msg) {
-    case WM_INITDIALOG: {
-      const auto* args = dialogArgs<OverclockDialogArgs>(dialog, lParam, 1);
-      if (!args) return TRUE;
-      auto* state = new OverclockDialogState(dialog, args->frame, args->model);
-      attachDialogState(dialog, state);
-      SendDlgItemMessageA(dialog, IDC_OC_MCLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
-      SendDlgItemMessageA(dialog, IDC_OC_ECLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
-      state->presenter.init();
-      closeEclkGap(dialog);
-      centreWindowOn(GetDesktopWindow(), dialog);
-      SetForegroundWindow(dialog);
-      return TRUE;
-    }
-    case WM_COMMAND: {
-      OverclockDialogState* state = stateOf(dialog);
-      return state && state->presenter.command(LOWORD(wParam)) ? TRUE : FALSE;
-    }
-    case WM_HSCROLL:
-      if (OverclockDialogState* state = stateOf(dialog))
-        state->presenter.scroll(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam));
-      return TRUE;
-    default:
-      return FALSE;
-  }
+  return presenterDialogProc<OverclockDialogWindow>(dialog, msg, wParam, lParam);
 }
 
 }  // namespace vdx

@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include "tweaker/adapter/overclock_dialog.h"
-#include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_host.h"
 
 namespace vdx {
 
-// What whoever opens the dialog hands it, as DialogBoxParamA's parameter.
-struct OverclockDialogArgs {
-  DialogFrame frame;
-  OverclockDialogModel model;
-};
+using OverclockDialogArgs = DialogArgs<OverclockDialogModel>;
 
 INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

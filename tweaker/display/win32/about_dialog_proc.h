@@ -4,15 +4,11 @@
 #include <windows.h>
 
 #include "tweaker/display/system_info.h"
-#include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_host.h"
 
 namespace vdx {
 
-// What whoever opens the dialog hands it, as DialogBoxParamA's parameter.
-struct AboutDialogArgs {
-  DialogFrame frame;
-  AboutDialogModel model;
-};
+using AboutDialogArgs = DialogArgs<AboutDialogModel>;
 
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

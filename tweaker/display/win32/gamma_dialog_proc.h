@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include "tweaker/display/gamma_dialog.h"
-#include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_host.h"
 
 namespace vdx {
 
-// What whoever opens the dialog hands it, as DialogBoxParamA's parameter.
-struct GammaDialogArgs {
-  DialogFrame frame;
-  GammaDialogModel model;
-};
+using GammaDialogArgs = DialogArgs<GammaDialogModel>;
 
 INT_PTR CALLBACK gammaDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include "tweaker/display/outputs_dialog.h"
-#include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_host.h"
 
 namespace vdx {
 
-// What whoever opens the dialog hands it, as DialogBoxParamA's parameter.
-struct OutputsDialogArgs {
-  DialogFrame frame;
-  OutputsDialogModel model;
-};
+using OutputsDialogArgs = DialogArgs<OutputsDialogModel>;
 
 INT_PTR CALLBACK outputsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include "tweaker/display/refresh_rates_dialog.h"
-#include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_host.h"
 
 namespace vdx {
 
-// What whoever opens the dialog hands it, as DialogBoxParamA's parameter.
-struct RefreshRatesDialogArgs {
-  DialogFrame frame;
-  RefreshRatesModel model;
-};
+using RefreshRatesDialogArgs = DialogArgs<RefreshRatesModel>;
 
 INT_PTR CALLBACK refreshRatesDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

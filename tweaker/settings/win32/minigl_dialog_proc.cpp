@@ -4,15 +4,9 @@
 #include <shellapi.h>
 
 #include "tweaker/resources/resource.h"
-#include "tweaker/ui/win32/dialog_host.h"
-#include "tweaker/ui/win32/dialog_utils.h"
 
 namespace vdx {
 namespace {
-
-using MiniGLDialogWindow = PresenterWindow<MiniGLDialog>;
-
-MiniGLDialogWindow* stateOf(HWND dialog) { return dialogState<MiniGLDialogWindow>(dialog); }
 
 void chooseProgram(HWND dialog) {
   char filter[sizeof kMiniGLFilter + 1] = {0};
@@ -44,61 +38,57 @@ void takeDrop(HWND dialog, HDROP drop) {
   SetFocus(dialog);
 }
 
+// Files come by the Add button's chooser and by drag and drop; the list is
+// refreshed after its selection changes, once the change has settled.
+struct MiniGLDialogFrame : PresenterDialog<MiniGLDialog, MiniGLDialogArgs> {
+  static void opened(HWND dialog, State& state) {
+    DragAcceptFiles(dialog, TRUE);
+    state.presenter.init();
+    PostMessageA(dialog, kMiniGLRefresh, 0, 0);
+  }
+  static bool command(State& state, WPARAM wParam) {
+    const HWND dialog = state.surface.window();
+    switch (LOWORD(wParam)) {
+      case IDC_MGL_ADD:
+        chooseProgram(dialog);
+        return true;
+      case IDC_MGL_REMOVE:
+        state.presenter.removeSelected();
+        return true;
+      case IDC_MGL_LIST:
+        if (HIWORD(wParam) == LBN_SELCHANGE) PostMessageA(dialog, kMiniGLRefresh, 0, 0);
+        return true;
+      case IDOK:
+        state.presenter.ok();
+        return true;
+      case IDCANCEL:
+        EndDialog(dialog, IDCANCEL);
+        return true;
+      default:
+        return false;
+    }
+  }
+  static INT_PTR message(HWND dialog, State& state, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+      case kMiniGLRefresh:
+        state.presenter.refresh();
+        return TRUE;
+      case kMiniGLAddFile:
+        if (lParam) state.presenter.addFile(reinterpret_cast<const char*>(lParam));
+        return TRUE;
+      case WM_DROPFILES:
+        takeDrop(dialog, reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+      default:
+        return FALSE;
+    }
+  }
+};
+
 }  // namespace
 
 INT_PTR CALLBACK miniGLDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR common = FALSE;
-  if (commonDialogMessage<MiniGLDialogWindow>(dialog, msg, wParam, lParam, &common)) return common;
-  switch (msg) {
-    case WM_INITDIALOG: {
-      const auto* args = dialogArgs<MiniGLDialogArgs>(dialog, lParam);
-      if (!args) return TRUE;
-      auto* state = new MiniGLDialogWindow(dialog, args->frame, args->model);
-      centreWindowOn(GetDesktopWindow(), dialog);
-      SetForegroundWindow(dialog);
-      attachDialogState(dialog, state);
-      DragAcceptFiles(dialog, TRUE);
-      state->presenter.init();
-      PostMessageA(dialog, kMiniGLRefresh, 0, 0);
-      return TRUE;
-    }
-    case kMiniGLRefresh:
-      if (MiniGLDialogWindow* state = stateOf(dialog)) state->presenter.refresh();
-      return TRUE;
-    case kMiniGLAddFile:
-      if (MiniGLDialogWindow* state = stateOf(dialog)) {
-        if (lParam) state->presenter.addFile(reinterpret_cast<const char*>(lParam));
-      }
-      return TRUE;
-    case WM_DROPFILES:
-      if (stateOf(dialog)) takeDrop(dialog, reinterpret_cast<HDROP>(wParam));
-      return TRUE;
-    case WM_COMMAND: {
-      MiniGLDialogWindow* state = stateOf(dialog);
-      if (!state) return FALSE;
-      switch (LOWORD(wParam)) {
-        case IDC_MGL_ADD:
-          chooseProgram(dialog);
-          return TRUE;
-        case IDC_MGL_REMOVE:
-          state->presenter.removeSelected();
-          return TRUE;
-        case IDC_MGL_LIST:
-          if (HIWORD(wParam) == LBN_SELCHANGE) PostMessageA(dialog, kMiniGLRefresh, 0, 0);
-          return TRUE;
-        case IDOK:
-          state->presenter.ok();
-          return TRUE;
-        case IDCANCEL:
-          EndDialog(dialog, IDCANCEL);
-          return TRUE;
-        default:
-          return FALSE;
-      }
-    }
-    default:
-      return FALSE;
-  }
+  return presenterDialogProc<MiniGLDialogFrame>(dialog, msg, wParam, lParam);
 }
 
 }  // namespace vdx

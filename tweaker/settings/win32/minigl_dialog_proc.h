@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include "tweaker/settings/minigl_dialog.h"
-#include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_host.h"
 
 namespace vdx {
 
-// What whoever opens the dialog hands it, as DialogBoxParamA's parameter.
-struct MiniGLDialogArgs {
-  DialogFrame frame;
-  MiniGLDialogModel model;
-};
+using MiniGLDialogArgs = DialogArgs<MiniGLDialogModel>;
 
 INT_PTR CALLBACK miniGLDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -12,7 +12,8 @@
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/settings/win32/minigl_dialog_proc.h"
-#include "tweaker/settings/win32/options_dialog_proc.h"
+#include "tweaker/settings/options_dialog.h"
+#include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/shell/command_schemes.h"
 #include "tweaker/shell/win32/scheme_dialogs.h"
 #include "tweaker/shell/win32/tray_shell.h"
@@ -35,93 +36,80 @@ DialogFrame frameOf(Program& p, const DialogCommand& dialog) {
   return frame;
 }
 
-void runOptions(ShellWindow& shell, const DialogCommand& dialog) {
+// What a dialog's presenter is given, from the program it works on.
+OptionsDialogModel optionsModel(ShellWindow& shell) {
   Program& p = shell.program;
-  OptionsDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = OptionsDialogModel{p.services.registry, &p.identity, &p.preferences,
-                                  &p.currentOptions,   &p.defaultOptions, programPath()};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, optionsDialogProc,
+  return {p.services.registry, &p.identity, &p.preferences, &p.currentOptions, &p.defaultOptions, programPath()};
+}
+
+OverclockDialogModel overclockModel(ShellWindow& shell) {
+  Program& p = shell.program;
+  return {p.services, &p.identity, &p.clocks, p.clockRules(), [&shell]() {
+            char tip[256] = {0};
+            composeTooltip(shell, tip, sizeof tip);
+          }};
+}
+
+OutputsDialogModel outputsModel(ShellWindow& shell) {
+  Program& p = shell.program;
+  return {&p.escapes, &p.identity, &p.preferences, p.services.display, p.messageBoxes, nullptr};
+}
+
+MiniGLDialogModel miniGLModel(ShellWindow& shell) {
+  Program& p = shell.program;
+  return {p.services.registry, &p.identity, &p.currentOptions, p.services.profile, p.schemeFilePath};
+}
+
+GammaDialogModel gammaModel(ShellWindow& shell) {
+  Program& p = shell.program;
+  return {p.services, &p.identity, &p.preferences.gammaType, &p.escapes};
+}
+
+RefreshRatesModel refreshRatesModel(ShellWindow& shell) {
+  Program& p = shell.program;
+  return {p.services, p.identity.classKeyPath, p.messageBoxes};
+}
+
+AboutDialogModel aboutModel(ShellWindow& shell) {
+  Program& p = shell.program;
+  return {p.services.system, p.services.registry, p.services.ports, p.services.clock, &p.escapes, &p.identity,
+          programPath()};
+}
+
+// Opens a presenter dialog modally over the tray window with the model `makeModel` gives.
+template <class Args, DLGPROC proc, decltype(Args::model) (*makeModel)(ShellWindow&)>
+void openDialog(ShellWindow& shell, const DialogCommand& dialog) {
+  Args args;
+  args.frame = frameOf(shell.program, dialog);
+  args.model = makeModel(shell);
+  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, proc,
                   reinterpret_cast<LPARAM>(&args));
 }
 
-void runOverclock(ShellWindow& shell, const DialogCommand& dialog) {
-  Program& p = shell.program;
-  initCommonControls();  // the sliders are track bars
-  OverclockDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = OverclockDialogModel{p.services, &p.identity, &p.clocks, p.clockRules(), [&shell]() {
-                                      char tip[256] = {0};
-                                      composeTooltip(shell, tip, sizeof tip);
-                                    }};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, overclockDialogProc,
-                  reinterpret_cast<LPARAM>(&args));
-}
-
-void runOutputs(ShellWindow& shell, const DialogCommand& dialog) {
-  Program& p = shell.program;
-  // The track bars and up-down controls are common controls.
-  initCommonControls();
-  OutputsDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = OutputsDialogModel{&p.escapes, &p.identity, &p.preferences, p.services.display, p.messageBoxes, nullptr};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, outputsDialogProc,
-                  reinterpret_cast<LPARAM>(&args));
-}
-
-void runMiniGL(ShellWindow& shell, const DialogCommand& dialog) {
-  Program& p = shell.program;
-  MiniGLDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = MiniGLDialogModel{p.services.registry, &p.identity, &p.currentOptions, p.services.profile,
-                                 p.schemeFilePath};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, miniGLDialogProc,
-                  reinterpret_cast<LPARAM>(&args));
-}
-
-void runGamma(ShellWindow& shell, const DialogCommand& dialog) {
-  Program& p = shell.program;
-  initCommonControls();  // the track bars
-  GammaDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = GammaDialogModel{p.services, &p.identity, &p.preferences.gammaType, &p.escapes};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, gammaDialogProc,
-                  reinterpret_cast<LPARAM>(&args));
-}
-
-void runRefreshRates(ShellWindow& shell, const DialogCommand& dialog) {
-  Program& p = shell.program;
-  RefreshRatesDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = RefreshRatesModel{p.services, p.identity.classKeyPath, p.messageBoxes};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, refreshRatesDialogProc,
-                  reinterpret_cast<LPARAM>(&args));
-}
-
-void runAbout(ShellWindow& shell, const DialogCommand& dialog) {
-  Program& p = shell.program;
-  AboutDialogArgs args;
-  args.frame = frameOf(p, dialog);
-  args.model = AboutDialogModel{p.services.system, p.services.registry, p.services.ports, p.services.clock,
-                                &p.escapes,        &p.identity,          programPath()};
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, aboutDialogProc,
-                  reinterpret_cast<LPARAM>(&args));
-}
+// What a dialog needs loaded before it opens.
+enum class DialogNeeds { Nothing, CommonControls };
 
 struct DialogLauncher {
   DialogKind kind;
+  DialogNeeds needs;
   void (*run)(ShellWindow& shell, const DialogCommand& dialog);
 };
 
+// The track bars and up-down controls are common controls.
 const DialogLauncher kLaunchers[] = {
-    {DialogKind::Options, runOptions},
-    {DialogKind::ConfigureSchemes, runConfigureSchemes},
-    {DialogKind::Overclock, runOverclock},
-    {DialogKind::DisplayOutputs, runOutputs},
-    {DialogKind::MiniGLApplications, runMiniGL},
-    {DialogKind::Gamma, runGamma},
-    {DialogKind::RefreshRates, runRefreshRates},
-    {DialogKind::About, runAbout},
+    {DialogKind::Options, DialogNeeds::Nothing,
+     openDialog<DialogArgs<OptionsDialogModel>,
+                presenterDialogProc<PresenterDialog<OptionsDialog, DialogArgs<OptionsDialogModel>>>, optionsModel>},
+    {DialogKind::ConfigureSchemes, DialogNeeds::Nothing, runConfigureSchemes},
+    {DialogKind::Overclock, DialogNeeds::CommonControls,
+     openDialog<OverclockDialogArgs, overclockDialogProc, overclockModel>},
+    {DialogKind::DisplayOutputs, DialogNeeds::CommonControls,
+     openDialog<OutputsDialogArgs, outputsDialogProc, outputsModel>},
+    {DialogKind::MiniGLApplications, DialogNeeds::Nothing, openDialog<MiniGLDialogArgs, miniGLDialogProc, miniGLModel>},
+    {DialogKind::Gamma, DialogNeeds::CommonControls, openDialog<GammaDialogArgs, gammaDialogProc, gammaModel>},
+    {DialogKind::RefreshRates, DialogNeeds::Nothing,
+     openDialog<RefreshRatesDialogArgs, refreshRatesDialogProc, refreshRatesModel>},
+    {DialogKind::About, DialogNeeds::Nothing, openDialog<AboutDialogArgs, aboutDialogProc, aboutModel>},
 };
 
 }  // namespace
@@ -129,6 +117,7 @@ const DialogLauncher kLaunchers[] = {
 bool runCommandDialog(ShellWindow& shell, const DialogCommand& dialog) {
   for (const DialogLauncher& row : kLaunchers) {
     if (row.kind != dialog.kind) continue;
+    if (row.needs == DialogNeeds::CommonControls) initCommonControls();
     row.run(shell, dialog);
     return true;
   }

@@ -3,7 +3,10 @@
 #pragma once
 #include <windows.h>
 
+#include <new>
+
 #include "tweaker/ui/dialog_slots.h"
+#include "tweaker/ui/win32/dialog_utils.h"
 #include "tweaker/ui/win32/win32_dialog_surface.h"
 
 namespace vdx {
@@ -63,6 +66,59 @@ bool commonDialogMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, IN
     return true;
   }
   return contextHelpMessage(dialog, msg, wParam, lParam, state ? &state->frame : nullptr, result);
+}
+
+// What whoever opens a presenter dialog hands it, as DialogBoxParamA's parameter.
+template <class Model>
+struct DialogArgs {
+  DialogFrame frame;
+  Model model;
+};
+
+// What a presenter dialog does the usual way: its presenter starts with
+// init() and takes each command by control id, and no other message is its
+// own. A dialog that differs derives from this and hides what it does
+// otherwise; `Args` is what the opener hands it (a frame and a model).
+template <class Presenter, class Args>
+struct PresenterDialog {
+  using State = PresenterWindow<Presenter>;
+  using Arguments = Args;
+  // What the dialog ends with when opened without arguments.
+  static constexpr INT_PTR kNoArgumentsEnd = IDCANCEL;
+  // Whether it comes in front of other programs' windows when it opens.
+  static constexpr bool kToFront = true;
+  static const decltype(Args::model)& model(HWND, const Args& args) { return args.model; }
+  static void opened(HWND, State& state) { state.presenter.init(); }
+  static bool command(State& state, WPARAM wParam) { return state.presenter.command(LOWORD(wParam)); }
+  static INT_PTR message(HWND, State&, UINT, WPARAM, LPARAM) { return FALSE; }
+};
+
+// The procedure every presenter dialog shares. Without memory for its state
+// the dialog ends as if cancelled (2) and the program goes on; once open it
+// is centred on the desktop in front.
+template <class Dialog>
+INT_PTR CALLBACK presenterDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  using State = typename Dialog::State;
+  INT_PTR result = FALSE;
+  if (commonDialogMessage<State>(dialog, msg, wParam, lParam, &result)) return result;
+  if (msg == WM_INITDIALOG) {
+    const auto* args = dialogArgs<typename Dialog::Arguments>(dialog, lParam, Dialog::kNoArgumentsEnd);
+    if (!args) return TRUE;
+    auto* state = new (std::nothrow) State(dialog, args->frame, Dialog::model(dialog, *args));
+    if (!state) {
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    }
+    attachDialogState(dialog, state);
+    Dialog::opened(dialog, *state);
+    centreWindowOn(GetDesktopWindow(), dialog);
+    if (Dialog::kToFront) SetForegroundWindow(dialog);
+    return TRUE;
+  }
+  State* state = dialogState<State>(dialog);
+  if (!state) return FALSE;
+  if (msg == WM_COMMAND) return Dialog::command(*state, wParam) ? TRUE : FALSE;
+  return Dialog::message(dialog, *state, msg, wParam, lParam);
 }
 
 }  // namespace vdx
