@@ -3,7 +3,8 @@
 # (nothing here fails): each started side by side with the bare tray program
 # of benchmarks/tweaker (built the same way), idle for SECONDS (default 60),
 # then measured by resident_probe.exe; then every window and dialog is
-# opened and closed once and the figures are taken again. RUNS times
+# opened and closed once and the figures are taken again, and once more
+# after a second round. RUNS times
 # (default 3), ending with the medians of the ratios.
 # run_wine_resident.sh [SECONDS [RUNS]]
 # Uses the worker's TRAY_BUILD_ROOT, TRAY_DISPLAY and TRAY_WINEPREFIX.
@@ -58,7 +59,7 @@ for run in $(seq 1 "$runs"); do
   log="$TRAY_WINE_LOG/resident.log"
   : >"$log"
   linux=$(mktemp)
-  ( for when in idle after; do
+  ( for when in idle after again; do
       for _ in $(seq 1 $(( (secs + 180) * 4 ))); do grep -q -- "-- $when measured" "$log" && break; sleep 0.25; done
       linux_side "$when" >>"$linux"
     done ) &
@@ -97,7 +98,8 @@ awk '
   END {
     for (n in names) {
       b = median(lp["idle vidarix_bare_tray.exe"]); i = median(lp["idle " n]); a = median(lp["after " n])
-      if (b > 0 && i > 0) printf "%s, median of the runs: Linux private (RssAnon + VmSwap) %.2fx bare (+%d KB); after every window once %+.1f%% of idle\n", n, i / b, i - b, 100 * (a - i) / i
+      g = median(lp["again " n])
+      if (b > 0 && i > 0) printf "%s, median of the runs: Linux private (RssAnon + VmSwap) %.2fx bare (+%d KB); after every window once %+.1f%% of idle, after a second round %+.1f%% of the first\n", n, i / b, i - b, 100 * (a - i) / i, a > 0 ? 100 * (g - a) / a : 0
     }
     for (n in names)
       printf "%s, median of the runs: private %.2fx bare, working set %.2fx bare, GDI bare%+d, USER bare%+d; after every window once: private %+.1f%%, working set %+.1f%% of idle\n",

@@ -3,7 +3,7 @@
 // this process: private bytes and working set (GetProcessMemoryInfo), GDI
 // objects and USER objects. Then every window of Memtidy and every dialog
 // and the tray menu of Vidarix are opened and closed once, and the figures
-// are taken again. Prints one line per program and measurement and the
+// are taken again; then a second round, against the first. Prints one line per program and measurement and the
 // ratios to the bare program. Nothing here fails.
 // resident_probe IDLE_SECONDS BARE.exe MEMTIDY.exe VIDARIX.exe
 //
@@ -236,6 +236,19 @@ int main(int argc, char** argv) {
                 after[i].user - atRest[i].user);
   }
   std::printf("-- after measured\n");
+  std::fflush(stdout);
+  Sleep(4000);
+  // A second round shows whether what the first left behind was made once
+  // (caches filled on first use) or grows with every round (a leak).
+  const int againFailed = exerciseMemtidy(programs[1]) + exerciseVidarix(programs[2]);
+  Sleep(5000);
+  for (std::size_t i = 0; i < programs.size(); ++i) {
+    const Figures again = measure(programs[i]);
+    std::printf("  %s second round vs first (%d failed): working set %+.1f%%, GDI %+ld, USER %+ld\n",
+                programs[i].name.c_str(), againFailed, change(again.workingSetKB, after[i].workingSetKB),
+                again.gdi - after[i].gdi, again.user - after[i].user);
+  }
+  std::printf("-- again measured\n");
   std::fflush(stdout);
   Sleep(4000);
   for (Running& r : programs) stop(r);

@@ -3,8 +3,9 @@
 // started on it, and from outside this process times the tray menu until it
 // shows, its Schemes submenu until it shows, Configure Schemes until it shows
 // (its list filled), and applying the last scheme of the list (a sent
-// command: done when the call returns). Each REPS times; medians, and the
-// cost per scheme over the empty file. Prints figures, never fails.
+// command: done when the call returns), beside a bare popup of as many items
+// made in this process. Each REPS times; medians, and the cost per scheme
+// over the smallest file. Prints figures, never fails.
 // scheme_scale VIDARIX.exe FOLDER REPS SIZE [SIZE...]
 // FOLDER takes the scheme files; the "SchemeFile" preference points at each
 // in turn and "AutoResetDisplay" is off (an apply that changes the AGP size
@@ -182,6 +183,21 @@ Times once(const Vidarix& v, bool hold) {
   return t;
 }
 
+// The popup alone, in this process: CreatePopupMenu and one AppendMenuA per
+// scheme, as the tray menu makes its Schemes submenu.
+double appendOnly(unsigned count) {
+  const double start = nowMs();
+  HMENU popup = CreatePopupMenu();
+  char text[32];
+  for (unsigned i = 0; i < count; ++i) {
+    std::snprintf(text, sizeof text, "Game %04u", i + 1);
+    AppendMenuA(popup, MF_STRING, IDM_SCHEME_FIRST + i, text);
+  }
+  const double elapsed = nowMs() - start;
+  DestroyMenu(popup);
+  return elapsed;
+}
+
 double median(std::vector<double> v) {
   v.erase(std::remove_if(v.begin(), v.end(), [](double x) { return x < 0; }), v.end());
   if (v.empty()) return -1;
@@ -206,7 +222,7 @@ int main(int argc, char** argv) {
 
   struct Row {
     unsigned size;
-    double menu, submenu, configure, apply;
+    double menu, submenu, configure, apply, append;
     long listed;
   };
   std::vector<Row> rows;
@@ -222,7 +238,7 @@ int main(int argc, char** argv) {
       continue;
     }
     Sleep(1000);
-    std::vector<double> menu, submenu, configure, apply;
+    std::vector<double> menu, submenu, configure, apply, append;
     long listed = -1;
     once(v, false);  // warms what is made on first use
     for (int r = 0; r < reps; ++r) {
@@ -232,24 +248,27 @@ int main(int argc, char** argv) {
       configure.push_back(t.configure);
       apply.push_back(t.apply);
       listed = t.listed;
+      append.push_back(appendOnly(size));
     }
     stopVidarix(v);
-    rows.push_back({size, median(menu), median(submenu), median(configure), median(apply), listed});
+    rows.push_back({size, median(menu), median(submenu), median(configure), median(apply), median(append), listed});
     std::printf("%5u schemes (%ld listed): menu %.1f ms, Schemes submenu %.1f ms, Configure Schemes %.1f ms, "
-                "apply the last %.1f ms (medians of %d)\n",
-                size, listed, rows.back().menu, rows.back().submenu, rows.back().configure, rows.back().apply, reps);
+                "apply the last %.1f ms; a bare popup of as many items %.1f ms (medians of %d)\n",
+                size, listed, rows.back().menu, rows.back().submenu, rows.back().configure, rows.back().apply,
+                rows.back().append, reps);
     std::fflush(stdout);
   }
   // Per scheme: the time above the smallest file's, divided by the schemes
   // added (the smallest file is the fixed cost of each step).
   if (rows.size() > 1) {
     const Row& base = rows.front();
-    std::printf("per scheme above %u schemes (us): size, menu, submenu, Configure Schemes, apply\n", base.size);
+    std::printf("per scheme above %u schemes (us): size, menu, submenu, Configure Schemes, apply, bare popup\n",
+                base.size);
     for (std::size_t i = 1; i < rows.size(); ++i) {
       const double n = rows[i].size - base.size;
-      std::printf("  %5u: %.2f, %.2f, %.2f, %.2f\n", rows[i].size, 1000 * (rows[i].menu - base.menu) / n,
+      std::printf("  %5u: %.2f, %.2f, %.2f, %.2f, %.2f\n", rows[i].size, 1000 * (rows[i].menu - base.menu) / n,
                   1000 * (rows[i].submenu - base.submenu) / n, 1000 * (rows[i].configure - base.configure) / n,
-                  1000 * (rows[i].apply - base.apply) / n);
+                  1000 * (rows[i].apply - base.apply) / n, 1000 * (rows[i].append - base.append) / n);
     }
   }
   return 0;
