@@ -71,38 +71,34 @@ for run in $(seq 1 "$runs"); do
   tee -a "$all" <"$linux"
   rm -f "$linux"
 done
-# Medians over the runs of each program's ratios and of its change after the
-# dialogs (the fields the probe prints, in its order).
+# Medians over the runs of each program's figures (the probe's lines and the
+# Linux side), then their ratios and differences to the bare program's.
 awk '
   function median(list,   n, a, i, j, t) {
     n = split(list, a, " ")
     for (i = 1; i <= n; ++i) for (j = i + 1; j <= n; ++j) if (a[j] + 0 < a[i] + 0) { t = a[i]; a[i] = a[j]; a[j] = t }
     return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
   }
-  /^idle .*to bare/ {
-    name = $2; sub(":", "", name); names[name] = 1
-    match($0, /private [0-9.]+x/); p[name] = p[name] " " substr($0, RSTART + 8, RLENGTH - 9)
-    match($0, /working set [0-9.]+x/); w[name] = w[name] " " substr($0, RSTART + 12, RLENGTH - 13)
-    match($0, /GDI [-+][0-9]+/); g[name] = g[name] " " substr($0, RSTART + 4, RLENGTH - 4)
-    match($0, /USER [-+][0-9]+/); u[name] = u[name] " " substr($0, RSTART + 5, RLENGTH - 5)
+  function field(pattern, skip) { return match($0, pattern) ? substr($0, RSTART + skip, RLENGTH - skip) + 0 : -1 }
+  /^(idle|after) [^ ]+: private/ {
+    key = $1 " " $2; sub(":", "", key)
+    ws[key] = ws[key] " " field("working set [0-9]+", 12)
+    gdi[key] = gdi[key] " " field("GDI [0-9]+", 4)
+    user[key] = user[key] " " field("USER [0-9]+", 5)
   }
-  /^linux / {
-    key = $2 " " $3; sub(":", "", key)
-    match($0, /private [0-9]+/); lp[key] = lp[key] " " substr($0, RSTART + 8, RLENGTH - 8)
-  }
-  /after vs idle/ {
-    name = $1
-    match($0, /private [-+][0-9.]+%/); ap[name] = ap[name] " " substr($0, RSTART + 8, RLENGTH - 9)
-    match($0, /working set [-+][0-9.]+%/); aw[name] = aw[name] " " substr($0, RSTART + 12, RLENGTH - 13)
-  }
+  /^linux / { key = $2 " " $3; sub(":", "", key); lp[key] = lp[key] " " field("private [0-9]+", 8) }
   END {
-    for (n in names) {
-      b = median(lp["idle vidarix_bare_tray.exe"]); i = median(lp["idle " n]); a = median(lp["after " n])
-      g = median(lp["again " n])
-      if (b > 0 && i > 0) printf "%s, median of the runs: Linux private (RssAnon + VmSwap) %.2fx bare (+%d KB); after every window once %+.1f%% of idle, after a second round %+.1f%% of the first\n", n, i / b, i - b, 100 * (a - i) / i, a > 0 ? 100 * (g - a) / a : 0
+    bare = "vidarix_bare_tray.exe"
+    bp = median(lp["idle " bare]); bw = median(ws["idle " bare]); bg = median(gdi["idle " bare]); bu = median(user["idle " bare])
+    n = split("Memtidy.exe Vidarix-sim.exe", progs, " ")
+    for (k = 1; k <= n; ++k) {
+      e = progs[k]
+      ip = median(lp["idle " e]); iw = median(ws["idle " e]); ap = median(lp["after " e]); aw = median(ws["after " e])
+      rp = median(lp["again " e])
+      if (bp <= 0 || bw <= 0 || ip <= 0 || iw <= 0) { printf "%s: no figures\n", e; continue }
+      printf "%s, medians: private %.2fx bare (+%d KB), working set %.2fx bare (+%d KB), GDI bare%+d, USER bare%+d; after every window once private %+.1f%%, working set %+.1f%%, GDI %+d of idle; a second round private %+.1f%% of the first\n",
+        e, ip / bp, ip - bp, iw / bw, iw - bw, median(gdi["idle " e]) - bg, median(user["idle " e]) - bu,
+        100 * (ap - ip) / ip, 100 * (aw - iw) / iw, median(gdi["after " e]) - median(gdi["idle " e]), (ap > 0 ? 100 * (rp - ap) / ap : 0)
     }
-    for (n in names)
-      printf "%s, median of the runs: private %.2fx bare, working set %.2fx bare, GDI bare%+d, USER bare%+d; after every window once: private %+.1f%%, working set %+.1f%% of idle\n",
-        n, median(p[n]), median(w[n]), median(g[n]), median(u[n]), median(ap[n]), median(aw[n])
   }' "$all"
 rm -f "$all"

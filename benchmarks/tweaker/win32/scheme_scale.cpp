@@ -4,8 +4,9 @@
 // shows, its Schemes submenu until it shows, Configure Schemes until it shows
 // (its list filled), and applying the last scheme of the list (a sent
 // command: done when the call returns), beside a bare popup of as many items
-// made in this process. Each REPS times; medians, and the cost per scheme
-// over the smallest file. Prints figures, never fails.
+// and a bare sorted list box of as many names, both made in this process.
+// Each REPS times; medians, and the cost per scheme over the smallest file.
+// Prints figures, never fails.
 // scheme_scale VIDARIX.exe FOLDER REPS SIZE [SIZE...]
 // FOLDER takes the scheme files; the "SchemeFile" preference points at each
 // in turn and "AutoResetDisplay" is off (an apply that changes the AGP size
@@ -198,6 +199,23 @@ double appendOnly(unsigned count) {
   return elapsed;
 }
 
+// A sorted list box alone, hidden, in this process: one LB_ADDSTRING per
+// name in sorted order, as Configure Schemes fills its list.
+double listBoxOnly(unsigned count) {
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VSCROLL | LBS_SORT, 0, 0, 180, 180, parent, nullptr,
+                              nullptr, nullptr);
+  const double start = nowMs();
+  char text[32];
+  for (unsigned i = 0; i < count; ++i) {
+    std::snprintf(text, sizeof text, "Game %04u", i + 1);
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+  const double elapsed = nowMs() - start;
+  DestroyWindow(parent);
+  return elapsed;
+}
+
 double median(std::vector<double> v) {
   v.erase(std::remove_if(v.begin(), v.end(), [](double x) { return x < 0; }), v.end());
   if (v.empty()) return -1;
@@ -222,7 +240,7 @@ int main(int argc, char** argv) {
 
   struct Row {
     unsigned size;
-    double menu, submenu, configure, apply, append;
+    double menu, submenu, configure, apply, append, listBox;
     long listed;
   };
   std::vector<Row> rows;
@@ -238,7 +256,7 @@ int main(int argc, char** argv) {
       continue;
     }
     Sleep(1000);
-    std::vector<double> menu, submenu, configure, apply, append;
+    std::vector<double> menu, submenu, configure, apply, append, listBox;
     long listed = -1;
     once(v, false);  // warms what is made on first use
     for (int r = 0; r < reps; ++r) {
@@ -249,26 +267,31 @@ int main(int argc, char** argv) {
       apply.push_back(t.apply);
       listed = t.listed;
       append.push_back(appendOnly(size));
+      listBox.push_back(listBoxOnly(size));
     }
     stopVidarix(v);
-    rows.push_back({size, median(menu), median(submenu), median(configure), median(apply), median(append), listed});
+    rows.push_back({size, median(menu), median(submenu), median(configure), median(apply), median(append),
+                    median(listBox), listed});
     std::printf("%5u schemes (%ld listed): menu %.1f ms, Schemes submenu %.1f ms, Configure Schemes %.1f ms, "
-                "apply the last %.1f ms; a bare popup of as many items %.1f ms (medians of %d)\n",
+                "apply the last %.1f ms; a bare popup of as many items %.1f ms, a bare sorted list box %.1f ms "
+                "(medians of %d)\n",
                 size, listed, rows.back().menu, rows.back().submenu, rows.back().configure, rows.back().apply,
-                rows.back().append, reps);
+                rows.back().append, rows.back().listBox, reps);
     std::fflush(stdout);
   }
   // Per scheme: the time above the smallest file's, divided by the schemes
   // added (the smallest file is the fixed cost of each step).
   if (rows.size() > 1) {
     const Row& base = rows.front();
-    std::printf("per scheme above %u schemes (us): size, menu, submenu, Configure Schemes, apply, bare popup\n",
+    std::printf("per scheme above %u schemes (us): size, menu, submenu, Configure Schemes, apply, bare popup, "
+                "bare list box\n",
                 base.size);
     for (std::size_t i = 1; i < rows.size(); ++i) {
       const double n = rows[i].size - base.size;
-      std::printf("  %5u: %.2f, %.2f, %.2f, %.2f, %.2f\n", rows[i].size, 1000 * (rows[i].menu - base.menu) / n,
+      std::printf("  %5u: %.2f, %.2f, %.2f, %.2f, %.2f, %.2f\n", rows[i].size, 1000 * (rows[i].menu - base.menu) / n,
                   1000 * (rows[i].submenu - base.submenu) / n, 1000 * (rows[i].configure - base.configure) / n,
-                  1000 * (rows[i].apply - base.apply) / n, 1000 * (rows[i].append - base.append) / n);
+                  1000 * (rows[i].apply - base.apply) / n, 1000 * (rows[i].append - base.append) / n,
+                  1000 * (rows[i].listBox - base.listBox) / n);
     }
   }
   return 0;
