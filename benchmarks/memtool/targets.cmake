@@ -23,4 +23,10 @@ if(TRAY_BUILD STREQUAL "win64" AND NOT TRAY_WINE_TESTS AND TARGET memtool_core)
   tray_windows_test_program(memtool_drawn_icon_timer)
   target_compile_definitions(memtool_drawn_icon_timer PRIVATE ${TRAY_WIN_DEFINES})
   set_target_properties(memtool_drawn_icon_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+  # Apply and Default of the Cache tab against the size of SYSTEM.INI.
+  add_executable(memtool_disk_cache_timing benchmarks/memtool/win32/disk_cache_timing.cpp ${MEMTOOL_TIMING_OBJS})
+  tray_windows_test_program(memtool_disk_cache_timing)
+  target_compile_definitions(memtool_disk_cache_timing PRIVATE ${TRAY_WIN_DEFINES})
+  set_target_properties(memtool_disk_cache_timing PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endif()

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "memtool/platform/file_dialog.h"
+#include "memtool/platform/win32/system_libraries_win32.h"
 #include "memtool/platform/win32/system_services_win32.h"
 
 namespace mt {
@@ -21,7 +22,7 @@ bool Win32FileDialog::openFile(WindowRef owner, const std::string& filter, std::
   ofn.lpstrFile = path.data();
   ofn.nMaxFile = static_cast<DWORD>(path.size());
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  if (!GetOpenFileNameA(&ofn)) return false;
+  if (!getOpenFileName(&ofn)) return false;
   fileName = path.data();
   return true;
 }
