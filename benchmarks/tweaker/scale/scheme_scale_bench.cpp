@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmarks/tweaker/scheme_scale_file.h"
 #include "tests/fakes/tweaker/fake_profile.h"
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/common/text_compare.h"
@@ -25,33 +26,14 @@ namespace {
 constexpr char kFile[] = "C:\\WINDOWS\\SYSTEM\\Vidarix.dat";
 const int kSizes[] = {10, 100, 500, 1000, 5000};
 
-std::string schemeLine(unsigned i) {
-  const char* b[2] = {"off", "On"};
-  char line[512];
-  std::snprintf(line, sizeof line,
-                "AA:%s VO:%s AT:On WV:off FB:%s AGPSize:%s 32Bit:%s AutoS3TC:On S3TCDiskCache:off "
-                "TextureCache:On Mipmapping:%s ATB:off OS:off AM:On AC:On FD:On EF:%s ES:off TP:off TSL:off "
-                "NF:off DB:%.1f TC:%u TM:64 DMACB:%u ZB:On ZC:On AGPSB:off",
-                b[i & 1], b[(i >> 1) & 1], b[(i >> 2) & 1], (i % 3) ? "Same" : "32", b[(i >> 3) & 1],
-                b[(i >> 4) & 1], b[(i >> 5) & 1], ((i % 21) - 10) / 10.0, 32u << (i % 3), i % 4);
-  return line;
-}
 
 // Names in a shuffled order, the one sorting last at the end of the file.
 std::string schemeFileText(unsigned count) {
-  std::vector<unsigned> order;
-  for (unsigned i = 1; i < count; ++i) order.push_back(i);
-  unsigned seed = 12345;
-  for (std::size_t i = order.size(); i > 1; --i) {
-    seed = seed * 1103515245u + 12345u;
-    std::swap(order[i - 1], order[(seed >> 8) % i]);
-  }
-  order.push_back(count);
   std::string text = "[Ferrolux]\n";
   char name[32];
-  for (unsigned n : order) {
+  for (unsigned n : scheme_scale::schemeOrder(count)) {
     std::snprintf(name, sizeof name, "Game %04u", n);
-    text += std::string(name) + "=" + schemeLine(n) + "\n";
+    text += std::string(name) + "=" + scheme_scale::schemeLine(n) + "\n";
   }
   return text;
 }

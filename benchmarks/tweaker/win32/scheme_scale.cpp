@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmarks/tweaker/scheme_scale_file.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/resources/resource.h"
 
@@ -43,35 +44,15 @@ bool waitFor(Pred done, int ms) {
   return true;
 }
 
-// Lines as the Save As dialog writes them for a Savage4, standard and MiniGL
-// blocks chosen; the values vary from scheme to scheme.
-std::string schemeLine(unsigned i) {
-  const char* b[2] = {"off", "On"};
-  char line[512];
-  std::snprintf(line, sizeof line,
-                "AA:%s VO:%s AT:On WV:off FB:%s AGPSize:%s 32Bit:%s AutoS3TC:On S3TCDiskCache:off "
-                "TextureCache:On Mipmapping:%s ATB:off OS:off AM:On AC:On FD:On EF:%s ES:off TP:off TSL:off "
-                "NF:off DB:%.1f TC:%u TM:64 DMACB:%u ZB:On ZC:On AGPSB:off",
-                b[i & 1], b[(i >> 1) & 1], b[(i >> 2) & 1], (i % 3) ? "Same" : "32", b[(i >> 3) & 1],
-                b[(i >> 4) & 1], b[(i >> 5) & 1], ((i % 21) - 10) / 10.0, 32u << (i % 3), i % 4);
-  return line;
-}
 
 // Names in a shuffled order, the last (in sorted order) last in the file:
 // the sorted list does real work and the apply looks up the file's last key.
 bool writeSchemeFile(const std::string& path, unsigned count) {
-  std::vector<unsigned> order;
-  for (unsigned i = 1; i < count; ++i) order.push_back(i);
-  unsigned seed = 12345;
-  for (std::size_t i = order.size(); i > 1; --i) {
-    seed = seed * 1103515245u + 12345u;
-    std::swap(order[i - 1], order[(seed >> 8) % i]);
-  }
-  if (count) order.push_back(count);
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;
   std::fputs("[Ferrolux]\r\n", f);
-  for (unsigned n : order) std::fprintf(f, "Game %04u=%s\r\n", n, schemeLine(n).c_str());
+  for (unsigned n : scheme_scale::schemeOrder(count))
+    std::fprintf(f, "Game %04u=%s\r\n", n, scheme_scale::schemeLine(n).c_str());
   return std::fclose(f) == 0;
 }
 
