@@ -1,6 +1,8 @@
 // How private-profile files read and write, checked on the fake and on Win32.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/contract/tweaker/contract_factories.h"
 
 namespace vdx {
@@ -94,6 +96,27 @@ TEST_F(ProfileContract, OverLongLinesAreCutNotOverrun) {
   contract::writeScratchFile(*ini, path, "[S]\r\nbig=" + huge + "\r\n" + huge + "=v\r\nafter=1\r\n");
   EXPECT_EQ(ini->readString(path, "S", "big", "", 256), std::string(255, 'z'));
   EXPECT_EQ(ini->readString(path, "S", "after", "", 256), "1");
+}
+
+// A list past 64 KB holds the names that fit whole, in order, never a cut one.
+TEST_F(ProfileContract, NameListsPastTheirLimitHoldOnlyWholeNames) {
+  std::vector<std::string> written;
+  for (int i = 0; i < 6000; ++i) written.push_back("Scheme number " + std::to_string(100000 + i));
+  std::string keys = "[S]\r\n", sections;
+  for (const std::string& name : written) {
+    keys += name + "=Fog:1\r\n";
+    sections += "[" + name + "]\r\n";
+  }
+  contract::writeScratchFile(*ini, path, keys + sections);
+  std::vector<std::string> sectionNames = ini->sections(path);
+  ASSERT_FALSE(sectionNames.empty());
+  EXPECT_EQ(sectionNames.front(), "S");
+  sectionNames.erase(sectionNames.begin());
+  for (const auto& list : {ini->keys(path, "S"), sectionNames}) {
+    ASSERT_GT(list.size(), 3000u);
+    ASSERT_LT(list.size(), written.size());
+    EXPECT_TRUE(std::equal(list.begin(), list.end(), written.begin())) << "the first names, whole and in order";
+  }
 }
 
 }  // namespace

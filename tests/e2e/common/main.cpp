@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include "tests/e2e/common/driver.h"
 
 namespace e2e {
@@ -49,7 +51,11 @@ int main(int argc, char** argv) {
                            [&](const std::string& f) { return scenario.find(f) != std::string::npos; });
     if (!run) continue;
     e2e::section(scenario);
+    const DWORD started = GetTickCount();
     fn();
+    // Where a suite's time goes, for whoever has to shorten it.
+    std::printf("   (%s: %.1f s)\n", scenario.c_str(), (GetTickCount() - started) / 1000.0);
+    std::fflush(stdout);
   }
   return e2e::finish(name.c_str());
 }

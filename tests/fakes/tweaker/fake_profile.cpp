@@ -108,8 +108,9 @@ std::vector<std::string> FakeProfile::keys(const std::string& file, const std::s
   Section* s = f ? findSection(*f, section) : nullptr;
   if (!s) return out;
   // Lines without '=' are not keys.
+  std::size_t bytes = 0;
   for (const Entry& e : s->entries)
-    if (e.hasValue && !e.key.empty()) out.push_back(e.key);
+    if (e.hasValue && !e.key.empty() && fitsList(e.key, &bytes)) out.push_back(e.key);
   return out;
 }
 
@@ -117,8 +118,20 @@ std::vector<std::string> FakeProfile::sections(const std::string& file) {
   std::vector<std::string> out;
   File* f = findFile(file);
   if (!f) return out;
-  for (const Section& s : *f) out.push_back(s.name);
+  std::size_t bytes = 0;
+  for (const Section& s : *f)
+    if (fitsList(s.name, &bytes)) out.push_back(s.name);
   return out;
+}
+
+// As the Win32 lists: whole names while they and the closing NULs fit.
+bool FakeProfile::fitsList(const std::string& name, std::size_t* bytes) {
+  if (*bytes + name.size() + 1 + 2 >= kProfileListBytes) {
+    *bytes = kProfileListBytes;  // nothing after a cut name fits either
+    return false;
+  }
+  *bytes += name.size() + 1;
+  return true;
 }
 
 void FakeProfile::setFileText(const std::string& file, const std::string& text) {

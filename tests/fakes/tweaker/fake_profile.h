@@ -45,6 +45,7 @@ class FakeProfile : public ProfileFile {
 
   File* findFile(const std::string& file);
   static Section* findSection(File& f, const std::string& name);
+  static bool fitsList(const std::string& name, std::size_t* bytes);
 
   std::map<std::string, File> files_;  // by lower-case name
   bool writesFail_ = false;

@@ -7,10 +7,12 @@ namespace vdx {
 namespace {
 
 // The 95/98 family keeps profile buffers below 64 KB.
-constexpr DWORD kMaxListBuffer = 65535;
+constexpr DWORD kMaxListBuffer = kProfileListBytes;
 
-// A NUL-separated list ending with an empty entry.
-std::vector<std::string> splitList(const char* buf, DWORD length) {
+// A NUL-separated list ending with an empty entry. A list the call had to
+// cut ends in a cut name, which is left out rather than shown as a name
+// the file does not hold.
+std::vector<std::string> splitList(const char* buf, DWORD length, bool cut) {
   std::vector<std::string> out;
   DWORD start = 0;
   for (DWORD i = 0; i < length; ++i) {
@@ -20,6 +22,7 @@ std::vector<std::string> splitList(const char* buf, DWORD length) {
     }
   }
   if (start < length) out.emplace_back(buf + start, length - start);
+  if (cut && !out.empty()) out.pop_back();
   return out;
 }
 
@@ -31,7 +34,8 @@ std::vector<std::string> readList(Fill fill) {
     if (size > kMaxListBuffer) size = kMaxListBuffer;
     std::vector<char> buf(size, '\0');
     DWORD n = fill(buf.data(), size);
-    if (n + 2 < size || size == kMaxListBuffer) return splitList(buf.data(), n < size ? n : size - 1);
+    const bool cut = n + 2 >= size;
+    if (!cut || size == kMaxListBuffer) return splitList(buf.data(), n < size ? n : size - 1, cut);
   }
 }
 
