@@ -13,7 +13,7 @@
 
 #include "resource.h"
 #include "tweaker/display/win32/gamma_dialog_proc.h"
-#include "tweaker/display/win32/refresh_rates_dialog_proc.h"
+#include "tweaker/display/refresh_rates_dialog.h"
 
 namespace {
 
@@ -40,18 +40,17 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
-// Opens `proc` on resource `resource` with empty arguments while no memory can be had.
-template <class Args>
-void checkWithoutMemory(const char* name, int resource, vdx::DialogKind kind, DLGPROC proc) {
+// Opens the dialog on resource `resource` with an empty model while no memory can be had.
+template <class Dialog>
+void checkWithoutMemory(const char* name, int resource, vdx::DialogKind kind) {
   std::printf("dialog-oom: opening %s without memory\n", name);
   std::fflush(stdout);
   vdx::DialogSlots slots;
-  Args args{};
-  args.frame.slots = &slots;
-  args.frame.kind = kind;
+  vdx::DialogRun<typename Dialog::Presenter> run{};
+  run.frame.slots = &slots;
+  run.frame.kind = kind;
   g_noMemory = true;
-  const INT_PTR result =
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource), nullptr, proc, reinterpret_cast<LPARAM>(&args));
+  const INT_PTR result = vdx::runPresenterDialog<Dialog>(GetModuleHandleA(nullptr), nullptr, resource, run);
   g_noMemory = false;
   check(result == IDCANCEL, std::string(name) + ": the dialog ends with 2 (got " + std::to_string(result) + ")");
   check(slots.get(kind) == nullptr, std::string(name) + ": no dialog is left in its slot");
@@ -60,9 +59,9 @@ void checkWithoutMemory(const char* name, int resource, vdx::DialogKind kind, DL
 int main() {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
-  checkWithoutMemory<vdx::GammaDialogArgs>("Gamma", IDD_GAMMA, vdx::DialogKind::Gamma, vdx::gammaDialogProc);
-  checkWithoutMemory<vdx::RefreshRatesDialogArgs>("Refresh Rates", IDD_REFRESH_RATES, vdx::DialogKind::RefreshRates,
-                                                  vdx::refreshRatesDialogProc);
+  checkWithoutMemory<vdx::GammaDialogWin32>("Gamma", IDD_GAMMA, vdx::DialogKind::Gamma);
+  checkWithoutMemory<vdx::PresenterDialog<vdx::RefreshRatesDialog>>("Refresh Rates", IDD_REFRESH_RATES,
+                                                                   vdx::DialogKind::RefreshRates);
   check(true, "the program goes on after them");
   std::printf("dialog-oom: %d passed, %d failed\n", g_passed, g_failed);
   return g_failed == 0 ? 0 : 1;

@@ -1,4 +1,4 @@
-# dialog_oom_check.exe: opens the Gamma and Refresh Rates dialog procedures on their real resources
+# dialog_oom_check.exe: opens the Gamma and Refresh Rates dialogs on their real resources
 # while the memory for the dialog's state cannot be had, and checks that each
 # dialog ends with 2 and the program goes on (run by the Vidarix end-to-end
 # suite). Prints "dialog-oom: N passed, N failed".
@@ -6,7 +6,6 @@ if(TRAY_BUILD STREQUAL "win64" AND NOT TRAY_WINE_TESTS AND TARGET tweaker_seam_w
   add_executable(dialog_oom_check
     ${CMAKE_SOURCE_DIR}/tests/dialog-oom-check/dialog_oom_check.cpp
     ${CMAKE_SOURCE_DIR}/tweaker/display/win32/gamma_dialog_proc.cpp
-    ${CMAKE_SOURCE_DIR}/tweaker/display/win32/refresh_rates_dialog_proc.cpp
     ${CMAKE_SOURCE_DIR}/tweaker/ui/win32/dialog_host.cpp
     ${CMAKE_SOURCE_DIR}/tweaker/ui/win32/dialog_utils.cpp
     ${CMAKE_SOURCE_DIR}/tweaker/ui/win32/win32_dialog_surface.cpp

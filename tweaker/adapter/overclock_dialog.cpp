@@ -12,9 +12,6 @@ namespace vdx {
 
 namespace {
 
-constexpr int kDialogSave = 1;
-constexpr int kDialogClose = 2;
-
 // The Eclk row and the ratio controls, hidden on a chip without an engine clock.
 const int kEclkControls[] = {IDC_OC_ECLK_LABEL,  IDC_OC_ECLK_TEXT,    IDC_OC_ECLK_SLIDER, IDC_OC_ECLK_REMOVE,
                              IDC_OC_ECLK_DEFAULT, IDC_OC_ECLK_APPLY, IDC_OC_USE_RATIO,  IDC_OC_RATIO,
@@ -57,7 +54,7 @@ void OverclockDialog::showSlider(int slider, int text, int minLabel, int maxLabe
 }
 
 void OverclockDialog::init() {
-  const ClockState& c = *model_.clocks;
+  const ClockState& c = model_.clocks;
   pendingMclk_ = readClock(false);
   if (model_.identity->has(kCapEclk)) pendingEclk_ = readClock(true);
   showSlider(IDC_OC_MCLK_SLIDER, IDC_OC_MCLK_TEXT, IDC_OC_MCLK_MIN, IDC_OC_MCLK_MAX, c.mclkMin, c.mclkMax,
@@ -75,8 +72,8 @@ void OverclockDialog::init() {
   }
 }
 
-void OverclockDialog::scroll(int sliderId, int code) {
-  const ClockState& c = *model_.clocks;
+void OverclockDialog::scrolled(int sliderId, int code) {
+  const ClockState& c = model_.clocks;
   const bool engine = sliderId == IDC_OC_ECLK_SLIDER;
   if (!engine && sliderId != IDC_OC_MCLK_SLIDER) return;
   const float lo = engine ? c.eclkMin : c.mclkMin;
@@ -133,7 +130,7 @@ void OverclockDialog::scroll(int sliderId, int code) {
 }
 
 void OverclockDialog::snapEclk(float mhz) {
-  const ClockState& c = *model_.clocks;
+  const ClockState& c = model_.clocks;
   const float f = findPllDivisors(mhz, false, model_.identity->eclkSearchMode).mhz;
   if (f != 0.0f) pendingEclk_ = f;
   surface_.setText(IDC_OC_ECLK_TEXT, clockLabel(pendingEclk_, c.startupEclk));
@@ -152,12 +149,24 @@ void OverclockDialog::setClocks(float mclk, float eclk, bool save) {
     saving.useRatio = surface_.checked(IDC_OC_USE_RATIO);
     saving.ratioText = surface_.text(IDC_OC_RATIO);
   }
-  setClocksNow(model_.services, *model_.identity, model_.rules, *model_.clocks, mclk, eclk, saving);
-  if (model_.clocksChanged) model_.clocksChanged();
+  setClocksNow(model_.services, *model_.identity, model_.rules, model_.clocks, mclk, eclk, saving);
+  changed();
+}
+
+void OverclockDialog::changed() {
+  result_.clocks = model_.clocks;
+  if (!model_.clocksChanged) return;
+  model_.clocksChanged(result_);
+  result_ = {};  // taken: nothing is left to hand over when the dialog closes
+}
+
+int OverclockDialog::ok() {
+  setClocks(pendingMclk_, pendingEclk_, true);
+  return 1;
 }
 
 void OverclockDialog::applyMclk(bool toDefault) {
-  ClockState& c = *model_.clocks;
+  ClockState& c = model_.clocks;
   if (toDefault) {
     setClockNow(model_.services, *model_.identity, model_.rules, false, c.startupMclk);
   } else {
@@ -165,14 +174,14 @@ void OverclockDialog::applyMclk(bool toDefault) {
   }
   c.desiredMclk = pendingMclk_ = readClock(false);
   // After every button the tooltip shows the clock the chip now runs at.
-  if (model_.clocksChanged) model_.clocksChanged();
+  changed();
   setSlider(IDC_OC_MCLK_SLIDER, sliderPosition(pendingMclk_));
   surface_.setText(IDC_OC_MCLK_TEXT, clockLabel(pendingMclk_, c.startupMclk));
   storeClockSettings(*model_.services.registry, *model_.identity, c, ClockAction::Remove, ClockAction::Keep);
 }
 
 void OverclockDialog::applyEclk(bool toDefault) {
-  ClockState& c = *model_.clocks;
+  ClockState& c = model_.clocks;
   if (toDefault) {
     if (!model_.identity->has(kCapEclk)) return;
     setClockNow(model_.services, *model_.identity, model_.rules, true, c.startupEclk);
@@ -180,22 +189,15 @@ void OverclockDialog::applyEclk(bool toDefault) {
     setClocks(0.0f, pendingEclk_, false);
   }
   c.desiredEclk = pendingEclk_ = readClock(true);
-  if (model_.clocksChanged) model_.clocksChanged();
+  changed();
   setSlider(IDC_OC_ECLK_SLIDER, sliderPosition(pendingEclk_));
   surface_.setText(IDC_OC_ECLK_TEXT, clockLabel(pendingEclk_, c.startupEclk));
   storeClockSettings(*model_.services.registry, *model_.identity, c, ClockAction::Keep, ClockAction::Remove);
 }
 
 bool OverclockDialog::command(int id) {
-  ClockState& c = *model_.clocks;
+  ClockState& c = model_.clocks;
   switch (id) {
-    case kDialogSave:
-      setClocks(pendingMclk_, pendingEclk_, true);
-      surface_.endDialog(1);
-      return true;
-    case kDialogClose:
-      surface_.endDialog(1);
-      return true;
     case IDC_OC_MCLK_APPLY:
       applyMclk(false);
       return true;
@@ -218,6 +220,7 @@ bool OverclockDialog::command(int id) {
       c.useClkRatio = !c.useClkRatio;
       surface_.setChecked(IDC_OC_USE_RATIO, c.useClkRatio);
       surface_.enable(IDC_OC_ECLK_SLIDER, !c.useClkRatio);
+      changed();
       return true;
     default:
       return false;

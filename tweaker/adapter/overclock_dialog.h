@@ -4,11 +4,12 @@
 // Save, which sets and keeps both.
 #pragma once
 #include <functional>
+#include <optional>
 
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/clock_settings.h"
 #include "tweaker/platform/platform.h"
-#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/dialog_presenter.h"
 
 namespace vdx {
 
@@ -31,29 +32,44 @@ int sliderPosition(float mhz);
 // "%.1f MHz", with " (Startup default)" when `mhz` is the start-up clock exactly.
 std::string clockLabel(float mhz, float startup);
 
+// The clock record as the dialog last left it, once it changed anything.
+struct OverclockResult {
+  std::optional<ClockState> clocks;
+};
+
 struct OverclockDialogModel {
   Platform services;
   const AdapterIdentity* identity;
-  ClockState* clocks;
+  ClockState clocks;  // the program's record as the dialog opens
   ClockRules rules;
-  std::function<void()> clocksChanged;  // the tray tooltip shows the clocks
+  // Every change is handed over at once: the tray tooltip shows the clocks
+  // while the dialog is open.
+  std::function<void(const OverclockResult&)> clocksChanged;
 };
 
 class OverclockDialog {
  public:
   OverclockDialog(DialogSurface& surface, const OverclockDialogModel& model) : surface_(surface), model_(model) {}
 
+  using Model = OverclockDialogModel;
+
   void init();
   // A command from a control; true when the dialog handled it.
   bool command(int id);
   // A horizontal scroll notice from `sliderId`.
-  void scroll(int sliderId, int code);
+  void scrolled(int sliderId, int code);
+  // Save sets and keeps both clocks; Close (Cancel) leaves them as they are.
+  int ok();
+  int cancel() { return 1; }
+
+  const OverclockResult& result() const { return result_; }
 
   float pendingMclk() const { return pendingMclk_; }
   float pendingEclk() const { return pendingEclk_; }
 
  private:
-  bool hasEclk() const { return model_.clocks->desiredEclk != 0.0f; }
+  bool hasEclk() const { return model_.clocks.desiredEclk != 0.0f; }
+  void changed();
   float readClock(bool engine) const;
   void showSlider(int slider, int text, int minLabel, int maxLabel, float lo, float hi, float now, float startup);
   void snapEclk(float mhz);
@@ -64,6 +80,7 @@ class OverclockDialog {
 
   DialogSurface& surface_;
   OverclockDialogModel model_;
+  OverclockResult result_;
   float pendingMclk_ = 0.0f;
   float pendingEclk_ = 0.0f;
   // Where the program last put each slider: a line or page step moves one

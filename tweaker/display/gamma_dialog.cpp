@@ -22,8 +22,6 @@ const StorageItem kStorageItems[] = {
     {"Disabled", GAMMA_DISABLED},
 };
 
-constexpr int kIdApply = 3;
-
 const int kChannelButtons[] = {IDC_GAMMA_RED, IDC_GAMMA_GREEN, IDC_GAMMA_BLUE, IDC_GAMMA_ALL};
 
 int sliderPos(float v) { return static_cast<int>(v * 100 + 0.05f); }
@@ -46,13 +44,13 @@ void GammaDialog::init() {
   GammaRamp hardware;
   model_.escapes->GetGammaRamp(&hardware);
   s_.savedTable = hardware;
-  ApplyStoredGamma(model_.hw, *model_.identity, *model_.gammaType, *model_.escapes, &s_);
+  ApplyStoredGamma(model_.hw, *model_.identity, model_.gammaType, *model_.escapes, &s_);
   s_.savedValues = s_.values;
   for (const StorageItem& item : kStorageItems) {
     const int index = surface_.addItem(IDC_GAMMA_STORAGE, item.text, item.type);
-    if (item.type == *model_.gammaType) surface_.select(IDC_GAMMA_STORAGE, index);
+    if (item.type == model_.gammaType) surface_.select(IDC_GAMMA_STORAGE, index);
   }
-  surface_.enable(kIdApply, false);
+  surface_.enable(kApplyId, false);
   surface_.setTrackRange(IDC_GAMMA_SLIDER, 10, 300);
   surface_.setTrackTicFrequency(IDC_GAMMA_SLIDER, 10);
   surface_.setTrackRange(IDC_GAMMA_BRIGHT_SLIDER, 0, 300);
@@ -83,11 +81,11 @@ void GammaDialog::show(bool moveSliders) {
 void GammaDialog::preview() {
   BuildGammaTable(&s_);
   model_.escapes->SetGammaRamp(s_.table, false);
-  surface_.enable(kIdApply, true);
+  surface_.enable(kApplyId, true);
   s_.dirty = true;
 }
 
-void GammaDialog::scrolled(int id) {
+void GammaDialog::scrolled(int id, int) {
   if (id != IDC_GAMMA_SLIDER && id != IDC_GAMMA_BRIGHT_SLIDER) return;
   const float v = surface_.trackPos(id) * 0.01f;
   float* field = id == IDC_GAMMA_SLIDER ? s_.values.gamma : s_.values.bright;
@@ -100,7 +98,9 @@ void GammaDialog::scrolled(int id) {
 
 void GammaDialog::takeStorageType() {
   const int index = surface_.selection(IDC_GAMMA_STORAGE);
-  if (index >= 0) *model_.gammaType = static_cast<GammaType>(surface_.itemData(IDC_GAMMA_STORAGE, index));
+  if (index < 0) return;
+  model_.gammaType = static_cast<GammaType>(surface_.itemData(IDC_GAMMA_STORAGE, index));
+  result_.gammaType = model_.gammaType;
 }
 
 void GammaDialog::commit() {
@@ -110,12 +110,12 @@ void GammaDialog::commit() {
   s_.dirty = false;
 }
 
-void GammaDialog::ok() {
+int GammaDialog::ok() {
   takeStorageType();
   commit();
   RegKey card;
   if (openCardKey(*model_.hw.registry, *model_.identity, &card) == 0) {
-    const GammaType type = *model_.gammaType;
+    const GammaType type = model_.gammaType;
     if (type != GAMMA_DISABLED) {
       writeStringValue(card,
                        gammaValueName(type, static_cast<int>(s_.width), static_cast<int>(s_.height),
@@ -124,7 +124,21 @@ void GammaDialog::ok() {
     }
     writeStringValue(card, "GammaType", gammaTypeText(type));
   }
-  surface_.endDialog(kIdOk);
+  return kIdOk;
+}
+
+int GammaDialog::cancel() {
+  model_.escapes->SetGammaRamp(s_.savedTable, false);
+  return kIdCancel;
+}
+
+void GammaDialog::apply() {
+  takeStorageType();
+  if (s_.dirty) commit();
+  surface_.enable(kApplyId, false);
+  if (!model_.applied) return;
+  model_.applied(result_);
+  result_ = {};  // taken: Cancel after Apply has nothing left to hand over
 }
 
 bool GammaDialog::command(int id) {
@@ -148,18 +162,6 @@ bool GammaDialog::command(int id) {
       s_.values = StoredGamma();
       preview();
       show(true);
-      return true;
-    case kIdApply:
-      takeStorageType();
-      if (s_.dirty) commit();
-      surface_.enable(kIdApply, false);
-      return true;
-    case kIdOk:
-      ok();
-      return true;
-    case kIdCancel:
-      model_.escapes->SetGammaRamp(s_.savedTable, false);
-      surface_.endDialog(kIdCancel);
       return true;
     case IDC_GAMMA_DISPLAY1:
     case IDC_GAMMA_DISPLAY2:

@@ -281,7 +281,21 @@ void OutputsDialog::scrollEnded(int id) {
   surface_.enable(IDC_OUT_APPLY, true);
 }
 
+void OutputsDialog::scrolled(int id, int code) {
+  if (code == kScrollEnded) scrollEnded(id);
+}
+
+int OutputsDialog::ok() {
+  send();
+  return 1;
+}
+
 void OutputsDialog::apply() {
+  send();
+  read(false);
+}
+
+void OutputsDialog::send() {
   DriverEscapes& drv = *model_.escapes;
   uint32_t supported = 0, standards = 0, active = 0;
   drv.DRV_GET_DISPLAY_CAPS(&supported, &standards);
@@ -316,7 +330,7 @@ void OutputsDialog::apply() {
   surface_.enable(IDC_OUT_APPLY, false);
 }
 
-bool OutputsDialog::command(int id) {
+bool OutputsDialog::command(int id, int code) {
   switch (id) {
     case IDC_OUT_CRT:
     case IDC_OUT_TV:
@@ -324,8 +338,11 @@ bool OutputsDialog::command(int id) {
     case IDC_OUT_FLAT:
     case IDC_OUT_DUOVIEW:
     case IDC_OUT_EXPAND_LCD:
+      surface_.enable(IDC_OUT_APPLY, true);
+      return true;
     case IDC_OUT_TV_STANDARD:
     case IDC_OUT_TV_PORT:
+      if (code != kListSelectionChanged) return false;
       surface_.enable(IDC_OUT_APPLY, true);
       return true;
     case IDC_OUT_FLICKER:
@@ -340,17 +357,6 @@ bool OutputsDialog::command(int id) {
       model_.escapes->DRV_SET_TV_SIZE(state_.vertSize, state_.lockRatio,
                                       state_.sizesLinked ? static_cast<int32_t>(state_.horzSize) : -1);
       surface_.enable(IDC_OUT_APPLY, true);
-      return true;
-    case 1:  // OK
-      apply();
-      surface_.endDialog(1);
-      return true;
-    case 2:  // Close
-      surface_.endDialog(2);
-      return true;
-    case IDC_OUT_APPLY:
-      apply();
-      read(false);
       return true;
     default:
       return false;

@@ -7,9 +7,10 @@
 
 #include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/display/driver_escape.h"
+#include "tweaker/resources/resource.h"
 #include "tweaker/platform/display.h"
 #include "tweaker/settings/preferences.h"
-#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/dialog_presenter.h"
 #include "tweaker/ui/message_box.h"
 
 namespace vdx {
@@ -51,17 +52,29 @@ struct OutputsDialogModel {
   WindowHandle owner;  // of "Could not set displays."
 };
 
+// The notices the dialog counts (CBN_SELCHANGE, SB_ENDSCROLL).
+constexpr int kListSelectionChanged = 1;
+constexpr int kScrollEnded = 8;
+
 class OutputsDialog {
  public:
   OutputsDialog(DialogSurface& surface, const OutputsDialogModel& model) : surface_(surface), model_(model) {}
 
+  using Model = OutputsDialogModel;
+  static constexpr int kApplyId = IDC_OUT_APPLY;
+
   void init();
   // Reads every control from the driver; the connection query only when allowed.
   void read(bool queryConnection);
-  // A command from a control; true when the dialog handled it.
-  bool command(int id);
-  // The end of a slider or spin movement on control `id`.
+  // A command from a control with its notification code; true when the
+  // dialog handled it. The lists count only a change of selection.
+  bool command(int id, int code = kListSelectionChanged);
+  // A scroll notice from a slider or spin: the end of a movement counts.
+  void scrolled(int id, int code);
   void scrollEnded(int id);
+  // Sends the choices to the driver.
+  void send();
+  int ok();
   void apply();
 
   const OutputsState& state() const { return state_; }

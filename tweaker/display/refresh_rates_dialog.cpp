@@ -11,7 +11,6 @@ namespace vdx {
 
 namespace {
 
-constexpr int kIdApply = 3;
 constexpr int kLbnSelChange = 1;  // LBN_SELCHANGE
 constexpr int kCbnSelChange = 1;  // CBN_SELCHANGE
 constexpr uint32_t kResetFlags = kCdsUpdateRegistry | kCdsReset;
@@ -24,8 +23,7 @@ const char kWarning[] =
 
 void RefreshRatesDialog::FreeTable::operator()(RefreshModeEntry* t) const { std::free(t); }
 
-void RefreshRatesDialog::init(WindowHandle self) {
-  self_ = self;
+void RefreshRatesDialog::init() {
   surface_.setText(IDC_REFRESH_WARNING, kWarning);
   // calloc: the table starts zeroed, and a nothrow new would bring the
   // library's exception machinery into a program built without it.
@@ -53,7 +51,7 @@ void RefreshRatesDialog::init(WindowHandle self) {
       fillRates();
     }
   }
-  surface_.enable(kIdApply, false);
+  surface_.enable(kApplyId, false);
 }
 
 RefreshModeEntry* RefreshRatesDialog::selectedEntry() {
@@ -79,7 +77,7 @@ void RefreshRatesDialog::chooseRate() {
   if (code == -1) return;
   e->selected = static_cast<int32_t>(code);
   e->changed = 1;
-  surface_.enable(kIdApply, true);
+  surface_.enable(kApplyId, true);
 }
 
 void RefreshRatesDialog::confirm(RefreshModeEntry* e) {
@@ -87,19 +85,28 @@ void RefreshRatesDialog::confirm(RefreshModeEntry* e) {
   const int32_t w = static_cast<int32_t>(width_), h = static_cast<int32_t>(height_);
   const int32_t bpp = static_cast<int32_t>(bitsPerPixel_);
   changeDisplayMode(display, w, h, bpp, kResetFlags);
-  const int answer = ShowMessageBox(*model_.boxes, self_, "Do you want to keep your new refresh rate?", "Vidarix",
+  const int answer = ShowMessageBox(*model_.boxes, model_.owner, "Do you want to keep your new refresh rate?", "Vidarix",
                                     kMbYesNo | kMbIconQuestion | kMbDefButton2, 15);
   if (answer == kIdYes) return;
   e->selected = e->loaded;
   saveModeRate(*model_.hw.registry, model_.classKeyPath, *e, w, h, bpp);
   fillRates();
   changeDisplayMode(display, w, h, bpp, kResetFlags);
-  ShowMessageBox(*model_.boxes, self_, "Your previous refresh rate has been restored.", "Vidarix",
+  ShowMessageBox(*model_.boxes, model_.owner, "Your previous refresh rate has been restored.", "Vidarix",
                  kMbIconAsterisk);
 }
 
+int RefreshRatesDialog::ok() {
+  if (table_) applyChanges();
+  return kIdOk;
+}
+
 void RefreshRatesDialog::apply() {
-  if (!surface_.enabled(kIdApply)) return;  // nothing changed
+  if (table_) applyChanges();
+}
+
+void RefreshRatesDialog::applyChanges() {
+  if (!surface_.enabled(kApplyId)) return;  // nothing changed
   model_.hw.display->deviceCaps(&width_, &height_, &bitsPerPixel_);  // the mode may have changed meanwhile
   for (int i = 0; i < kRefreshModeCapacity && table_.get()[i].bitsPerPixel != 0; ++i) {
     RefreshModeEntry* e = &table_.get()[i];
@@ -109,7 +116,7 @@ void RefreshRatesDialog::apply() {
       confirm(e);
     e->changed = 0;
   }
-  surface_.enable(kIdApply, false);
+  surface_.enable(kApplyId, false);
 }
 
 bool RefreshRatesDialog::command(int id, int notification) {
@@ -119,16 +126,6 @@ bool RefreshRatesDialog::command(int id, int notification) {
       return true;
     case IDC_REFRESH_RATES:
       if (notification == kCbnSelChange) chooseRate();
-      return true;
-    case kIdApply:
-      if (table_) apply();
-      return true;
-    case kIdOk:
-      if (table_) apply();
-      surface_.endDialog(kIdOk);
-      return true;
-    case kIdCancel:
-      surface_.endDialog(kIdCancel);
       return true;
     default:
       return false;

@@ -8,7 +8,7 @@
 
 #include "tweaker/display/refresh_rates.h"
 #include "tweaker/platform/platform.h"
-#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/dialog_presenter.h"
 #include "tweaker/ui/message_box.h"
 
 namespace vdx {
@@ -17,16 +17,21 @@ struct RefreshRatesModel {
   Platform hw;
   std::string classKeyPath;  // under HKEY_LOCAL_MACHINE; may be empty
   MessageBoxPresenter* boxes;
+  WindowHandle owner;        // the dialog itself: it owns the question and the notice
 };
 
 class RefreshRatesDialog {
  public:
   RefreshRatesDialog(DialogSurface& surface, const RefreshRatesModel& model) : surface_(surface), model_(model) {}
 
-  // `self` owns the question and the notice.
-  void init(WindowHandle self);
+  using Model = RefreshRatesModel;
+  static constexpr int kApplyId = 3;
+
+  void init();
   // A command from a control (with its notification code); true when handled.
   bool command(int id, int notification);
+  int ok();
+  void apply();
 
   const RefreshModeEntry* entries() const { return table_.get(); }
 
@@ -34,12 +39,11 @@ class RefreshRatesDialog {
   RefreshModeEntry* selectedEntry();
   void fillRates();
   void chooseRate();
-  void apply();
+  void applyChanges();
   void confirm(RefreshModeEntry* e);
 
   DialogSurface& surface_;
   RefreshRatesModel model_;
-  WindowHandle self_ = nullptr;
   struct FreeTable {
     void operator()(RefreshModeEntry* t) const;
   };

@@ -244,10 +244,4 @@ void AboutDialog::fillSystemInfo() {
   surface_.setText(IDC_ABOUT_CPU_INFO, cpu.info);
 }
 
-bool AboutDialog::command(int id) {
-  if (id != 1 && id != 2) return false;
-  surface_.endDialog(1);
-  return true;
-}
-
 }  // namespace vdx

@@ -9,7 +9,7 @@
 #include "tweaker/platform/chip_ports.h"
 #include "tweaker/platform/registry.h"
 #include "tweaker/platform/system.h"
-#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/dialog_presenter.h"
 
 namespace vdx {
 
@@ -48,9 +48,13 @@ struct AboutDialogModel {
 class AboutDialog {
  public:
   AboutDialog(DialogSurface& surface, const AboutDialogModel& model) : surface_(surface), model_(model) {}
+  using Model = AboutDialogModel;
+
   // Fills every line, the processor's last (its clock takes 350 ms).
   void init();
-  bool command(int id);
+  // OK and Escape both end it with 1.
+  int ok() { return 1; }
+  int cancel() { return 1; }
 
  private:
   void fillVideoInfo();

@@ -27,18 +27,16 @@ bool ConfigureSchemesDialog::command(int id, int code) {
     case IDC_SCHEME_UPDATE:
       import();
       break;
-    case kIdOk:
-      model_.host->reloadSchemeList();
-      surface_.endDialog(kIdOk);
-      return true;
-    case kIdCancel:
-      surface_.endDialog(kIdCancel);
-      return true;
     default:
       return false;
   }
   updateDelete();
   return true;
+}
+
+int ConfigureSchemesDialog::ok() {
+  model_.host->reloadSchemeList();
+  return kIdOk;
 }
 
 void ConfigureSchemesDialog::fillList() {
@@ -54,7 +52,7 @@ void ConfigureSchemesDialog::saveAs() {
   SchemeSaveRequest request;
   const int selected = surface_.selection(IDC_SCHEME_LIST);
   if (selected >= 0) request.name = surface_.itemText(IDC_SCHEME_LIST, selected);
-  if (!model_.host->runSaveAs(&request)) return;
+  if (!model_.host->runSaveAs(model_.owner, &request)) return;
   model_.host->saveScheme(request);
   model_.host->reloadSchemeList();
   fillList();
@@ -71,8 +69,9 @@ void ConfigureSchemesDialog::deleteSelected() {
 
 void ConfigureSchemesDialog::import() {
   std::string path;
-  if (!model_.host->chooseImportFile(*model_.importFolder, &path)) return;
-  *model_.importFolder = folderOf(path);
+  if (!model_.host->chooseImportFile(model_.owner, model_.importFolder, &path)) return;
+  model_.importFolder = folderOf(path);
+  result_.importFolder = model_.importFolder;
   model_.host->showWaitCursor(true);
   SchemeImport in{model_.profile, model_.schemeFile, path, model_.boxes, model_.owner};
   if (importSchemes(in) > 0) {

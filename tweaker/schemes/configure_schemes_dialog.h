@@ -2,12 +2,13 @@
 // from another scheme file. Close rebuilds the tray's scheme list; Escape
 // leaves it as it was.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tweaker/platform/profile.h"
 #include "tweaker/schemes/scheme_line.h"
-#include "tweaker/ui/dialog_surface.h"
+#include "tweaker/ui/dialog_presenter.h"
 #include "tweaker/ui/message_box.h"
 
 namespace vdx {
@@ -19,22 +20,27 @@ class ConfigureSchemesHost {
   // The names of the tray's scheme list, by index.
   virtual std::vector<std::string> schemeList() = 0;
   virtual void reloadSchemeList() = 0;
-  // Runs Save As over the request; true unless it ended with Cancel.
-  virtual bool runSaveAs(SchemeSaveRequest* request) = 0;
+  // Runs Save As over `dialog` on the request; true unless it ended with Cancel.
+  virtual bool runSaveAs(WindowHandle dialog, SchemeSaveRequest* request) = 0;
   // Stores the scheme and makes it "Current"; the list is rebuilt after.
   virtual void saveScheme(const SchemeSaveRequest& request) = 0;
-  // The open-file dialog for the import, starting in `folder`; false on Cancel.
-  virtual bool chooseImportFile(const std::string& folder, std::string* path) = 0;
+  // The open-file dialog for the import over `dialog`, starting in `folder`; false on Cancel.
+  virtual bool chooseImportFile(WindowHandle dialog, const std::string& folder, std::string* path) = 0;
   virtual void showWaitCursor(bool on) = 0;
 };
 
 struct ConfigureSchemesModel {
   ProfileFile* profile;
   std::string schemeFile;
-  std::string* importFolder;  // remembered for the life of the process
+  std::string importFolder;  // where the import's chooser starts
   MessageBoxPresenter* boxes;
-  WindowHandle owner;         // the dialog itself, for its questions
+  WindowHandle owner;        // the dialog itself, for its questions
   ConfigureSchemesHost* host;
+};
+
+// The folder of the last import, remembered for the life of the process.
+struct ConfigureSchemesResult {
+  std::optional<std::string> importFolder;
 };
 
 class ConfigureSchemesDialog {
@@ -42,8 +48,14 @@ class ConfigureSchemesDialog {
   ConfigureSchemesDialog(DialogSurface& surface, const ConfigureSchemesModel& model)
       : surface_(surface), model_(model) {}
 
+  using Model = ConfigureSchemesModel;
+
   void init();
   bool command(int id, int code);
+  // Close rebuilds the tray's scheme list.
+  int ok();
+
+  const ConfigureSchemesResult& result() const { return result_; }
 
  private:
   void fillList();
@@ -54,6 +66,7 @@ class ConfigureSchemesDialog {
 
   DialogSurface& surface_;
   ConfigureSchemesModel model_;
+  ConfigureSchemesResult result_;
 };
 
 }  // namespace vdx

@@ -27,7 +27,7 @@ std::string trimSchemeName(const std::string& name) {
 }
 
 void SaveAsDialog::init() {
-  std::string name = model_.request->name;
+  std::string name = model_.name;
   if (name.size() > kSchemeNameMax) name.resize(kSchemeNameMax);
   surface_.setText(IDC_SAVE_AS_NAME, name);
   surface_.limitText(IDC_SAVE_AS_NAME, static_cast<int>(kSchemeNameMax));
@@ -40,32 +40,25 @@ bool SaveAsDialog::command(int id, int code) {
     if (code == kEditChanged) surface_.enable(kIdOk, !surface_.text(IDC_SAVE_AS_NAME).empty());
     return true;
   }
-  if (id == kIdOk) {
-    ok();
-    return true;
-  }
-  if (id == kIdCancel) {
-    surface_.endDialog(kIdCancel);
-    return true;
-  }
   return false;
 }
 
-void SaveAsDialog::ok() {
+int SaveAsDialog::ok() {
   std::string name = surface_.text(IDC_SAVE_AS_NAME);
   if (name.size() > kSchemeNameMax) name.resize(kSchemeNameMax);
   name = trimSchemeName(name);
   if (const char* problem = schemeNameProblem(name)) {
     ShowMessageBox(*model_.boxes, model_.owner, problem, "Vidarix", kMbOk | kMbIconExclamation);
     surface_.focus(IDC_SAVE_AS_NAME);
-    return;
+    return kStayOpen;
   }
-  SchemeSaveRequest& r = *model_.request;
+  SchemeSaveRequest r;
   r.name = name;
   r.includeStandard = surface_.checked(IDC_SAVE_AS_STANDARD);
   r.includeMiniGL = surface_.checked(IDC_SAVE_AS_MINIGL);
   r.saveClockSpeed = surface_.checked(IDC_SAVE_AS_CLOCKS);
   r.keepAgpSizeSame = surface_.checked(IDC_SAVE_AS_KEEP_AGP);
+  result_.request = r;
   // Looked up as the apply and the delete do, so a name cut from a longer
   // key is that key's scheme.
   const std::string key = schemeKeyFor(*model_.profile, model_.schemeFile, name);
@@ -75,11 +68,10 @@ void SaveAsDialog::ok() {
              "There is already a scheme called \"%s\" in your list.  Overwrite it with a new one?", name.c_str());
     const int answer =
         ShowMessageBox(*model_.boxes, model_.owner, text, "Vidarix", kMbYesNoCancel | kMbIconQuestion);
-    if (answer == kIdCancel) return;
-    surface_.endDialog(answer == kIdYes ? kIdOk : kIdCancel);
-    return;
+    if (answer == kIdCancel) return kStayOpen;
+    return answer == kIdYes ? kIdOk : kIdCancel;
   }
-  surface_.endDialog(kIdOk);
+  return kIdOk;
 }
 
 }  // namespace vdx

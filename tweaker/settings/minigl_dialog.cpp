@@ -17,7 +17,7 @@ char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a
 }  // namespace
 
 void MiniGLDialog::init() {
-  surface_.setChecked(IDC_MGL_ALLOW, model_.current->ICDMode != 0);
+  surface_.setChecked(IDC_MGL_ALLOW, model_.icdMode != 0);
   RegKey key;
   if (!key.open(*model_.registry, RegRoot::LocalMachine, kMiniGLKeyPath)) return;
   std::string name;
@@ -58,13 +58,19 @@ void MiniGLDialog::removeSelected() {
   refresh();
 }
 
-void MiniGLDialog::ok() {
+bool MiniGLDialog::command(int id) {
+  if (id != IDC_MGL_REMOVE) return false;
+  removeSelected();
+  return true;
+}
+
+int MiniGLDialog::ok() {
   const bool on = surface_.checked(IDC_MGL_ALLOW);
-  model_.current->ICDMode = on ? 1 : 0;
+  result_.icdMode = on ? 1 : 0;
   RegKey key;
   if (openSettingsKey(*model_.registry, *model_.identity, SettingsKey::DriverSettings, &key) == 0)
     writeStringValue(key, "ICDMode", on ? "1" : "0");
-  surface_.endDialog(1);
+  return kIdOk;
 }
 
 }  // namespace vdx

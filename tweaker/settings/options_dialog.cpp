@@ -34,8 +34,8 @@ const CheckBoxRow kCheckBoxes[] = {
     {IDC_OPT_ASK_DISPLAY, &Preferences::askChangeDisplay},
 };
 
-constexpr int kIdOk = 1;
-constexpr int kIdCancel = 2;
+static_assert(sizeof kCheckBoxes / sizeof kCheckBoxes[0] == kOptionsPreferenceBoxes, "a result slot a box");
+
 constexpr int32_t kSizeMax = 2048;
 constexpr int kSizeDigits = 10;  // any 32-bit unsigned number fits
 
@@ -50,24 +50,12 @@ std::string unsignedText(int32_t value) {
 void OptionsDialog::init() {
   Registry& reg = *model_.registry;
   surface_.setChecked(IDC_OPT_AUTOSTART, setRunAtStartup(reg, false, false, model_.programPath));
-  for (const CheckBoxRow& row : kCheckBoxes) surface_.setChecked(row.id, model_.prefs->*row.field);
-  surface_.setChecked(IDC_OPT_DISABLE_ICT, !model_.prefs->ict);
+  for (const CheckBoxRow& row : kCheckBoxes) surface_.setChecked(row.id, model_.prefs.*row.field);
+  surface_.setChecked(IDC_OPT_DISABLE_ICT, !model_.prefs.ict);
   surface_.limitText(IDC_OPT_TC_SIZE, kSizeDigits);
   surface_.limitText(IDC_OPT_TM_SIZE, kSizeDigits);
-  surface_.setText(IDC_OPT_TC_SIZE, unsignedText(model_.current->TC));
-  surface_.setText(IDC_OPT_TM_SIZE, unsignedText(model_.current->TM));
-}
-
-bool OptionsDialog::command(int id) {
-  if (id == kIdOk) {
-    ok();
-    return true;
-  }
-  if (id == kIdCancel) {
-    surface_.endDialog(kIdCancel);
-    return true;
-  }
-  return false;
+  surface_.setText(IDC_OPT_TC_SIZE, unsignedText(model_.current.TC));
+  surface_.setText(IDC_OPT_TM_SIZE, unsignedText(model_.current.TM));
 }
 
 void OptionsDialog::readSize(int id, int32_t* field, int32_t low) {
@@ -79,16 +67,29 @@ void OptionsDialog::readSize(int id, int32_t* field, int32_t low) {
   *field = size;
 }
 
-void OptionsDialog::ok() {
-  Preferences& prefs = *model_.prefs;
+int OptionsDialog::ok() {
+  Preferences& prefs = model_.prefs;
   setRunAtStartup(*model_.registry, surface_.checked(IDC_OPT_AUTOSTART), true, model_.programPath);
   for (const CheckBoxRow& row : kCheckBoxes) prefs.*row.field = surface_.checked(row.id);
   prefs.ict = !surface_.checked(IDC_OPT_DISABLE_ICT);
-  readSize(IDC_OPT_TC_SIZE, &model_.current->TC, 64);
+  readSize(IDC_OPT_TC_SIZE, &model_.current.TC, 64);
   // The floor of the chip, not 64: a Savage 2000's default of 8 must survive an unchanged OK.
-  readSize(IDC_OPT_TM_SIZE, &model_.current->TM, static_cast<int32_t>(model_.identity->tmValueFloor));
-  savePreferences(*model_.registry, *model_.identity, prefs, *model_.current, *model_.defaults);
-  surface_.endDialog(kIdOk);
+  readSize(IDC_OPT_TM_SIZE, &model_.current.TM, static_cast<int32_t>(model_.identity->tmValueFloor));
+  savePreferences(*model_.registry, *model_.identity, prefs, model_.current, model_.defaults);
+  result_.saved = true;
+  for (int i = 0; i < kOptionsPreferenceBoxes; ++i) result_.boxes[i] = prefs.*kCheckBoxes[i].field;
+  result_.ict = prefs.ict;
+  result_.TC = model_.current.TC;
+  result_.TM = model_.current.TM;
+  return kIdOk;
+}
+
+void takeOptionsResult(const OptionsResult& result, Preferences* prefs, DriverOptions* current) {
+  if (!result.saved) return;
+  for (int i = 0; i < kOptionsPreferenceBoxes; ++i) prefs->*kCheckBoxes[i].field = result.boxes[i];
+  prefs->ict = result.ict;
+  current->TC = result.TC;
+  current->TM = result.TM;
 }
 
 }  // namespace vdx

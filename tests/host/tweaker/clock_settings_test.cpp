@@ -201,11 +201,15 @@ TEST_F(Clocks, ApplyAfterSaveRemovesTheSavedMclk) {
   load();
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
   int tooltips = 0;
-  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), [&tooltips] { ++tooltips; }});
+  // The program takes every change at once and shows it in the tooltip.
+  OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), [&](const OverclockResult& changed) {
+                          c() = *changed.clocks;
+                          ++tooltips;
+                        }});
   d.init();
   s.control(IDC_OC_MCLK_SLIDER).pos = 800;  // 160 MHz
-  d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
-  d.command(1);
+  d.scrolled(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+  presenterCommand(d, s, 1);
   EXPECT_NEAR(mclkNow(), 160.0f, 1.0f);
   char saved[16];
   std::snprintf(saved, sizeof saved, "%.2f", c().desiredMclk);
@@ -213,11 +217,16 @@ TEST_F(Clocks, ApplyAfterSaveRemovesTheSavedMclk) {
   EXPECT_EQ(get("Overclocked"), "On");
   EXPECT_EQ(tooltips, 1);
 
-  OverclockDialog again(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  OverclockDialog again(s, {t.fakes.services(), &id(), c(), rules(), nullptr});
   again.init();
-  again.command(IDC_OC_MCLK_APPLY);
+  presenterCommand(again, s, IDC_OC_MCLK_APPLY);
   EXPECT_FALSE(has("MclkSpeed"));
   EXPECT_EQ(has("Overclocked"), has("EclkSpeed"));
+  // With no one taking changes as they come, the result holds them; Close ends with 1 as Save does.
+  ASSERT_TRUE(again.result().clocks);
+  EXPECT_FLOAT_EQ(again.result().clocks->desiredMclk, mclkNow());
+  presenterCommand(again, s, 2);
+  EXPECT_EQ(s.result(), 1);
 }
 
 // After every button the tooltip shows the clocks the chip runs at: the
@@ -226,15 +235,15 @@ TEST_F(Clocks, EveryButtonRefreshesTheTooltipWithTheNewClock) {
   load();
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
   float shownMclk = 0.0f, shownEclk = 0.0f;
-  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), [&] {
-                          shownMclk = c().desiredMclk;
-                          shownEclk = c().desiredEclk;
+  OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), [&](const OverclockResult& changed) {
+                          shownMclk = changed.clocks->desiredMclk;
+                          shownEclk = changed.clocks->desiredEclk;
                         }});
   d.init();
   s.control(IDC_OC_MCLK_SLIDER).pos = 800;  // 160 MHz
-  d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+  d.scrolled(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
   s.control(IDC_OC_ECLK_SLIDER).pos = 700;  // 140 MHz
-  d.scroll(IDC_OC_ECLK_SLIDER, kSliderThumbTrack);
+  d.scrolled(IDC_OC_ECLK_SLIDER, kSliderThumbTrack);
   const struct {
     int button;
     float* shown;
@@ -248,12 +257,13 @@ TEST_F(Clocks, EveryButtonRefreshesTheTooltipWithTheNewClock) {
   for (const auto& b : buttons) {
     SCOPED_TRACE(b.button);
     *b.shown = -1.0f;
-    d.command(b.button);
+    presenterCommand(d, s, b.button);
     const PllRegisterSet& pll = b.engine ? id().eclkPll : id().mclkPll;
     EXPECT_FLOAT_EQ(*b.shown, readPllFrequency(t.fakes.ports, pll.pllIndex, 0));
   }
   EXPECT_FLOAT_EQ(shownMclk, c().startupMclk);
   EXPECT_FLOAT_EQ(shownEclk, c().startupEclk);
+  EXPECT_FALSE(d.result().clocks) << "every change was handed over as it came";
 }
 
 // Line and page steps both move one unit (0.2 MHz) from where the slider
@@ -263,7 +273,7 @@ TEST_F(Clocks, LineAndPageStepsMoveOneUnit) {
   c().mclkMin = 90.0f;
   c().mclkMax = 145.0f;
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
-  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), nullptr});
   d.init();
   const struct {
     int from;   // where the program put the slider
@@ -278,10 +288,10 @@ TEST_F(Clocks, LineAndPageStepsMoveOneUnit) {
   for (const auto& k : cases) {
     SCOPED_TRACE(std::to_string(k.from) + " code " + std::to_string(k.code));
     s.control(IDC_OC_MCLK_SLIDER).pos = k.from;
-    d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+    d.scrolled(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
     ASSERT_EQ(s.control(IDC_OC_MCLK_SLIDER).pos, k.from);
     s.control(IDC_OC_MCLK_SLIDER).pos = k.track;
-    d.scroll(IDC_OC_MCLK_SLIDER, k.code);
+    d.scrolled(IDC_OC_MCLK_SLIDER, k.code);
     EXPECT_EQ(s.control(IDC_OC_MCLK_SLIDER).pos, k.to);
   }
 }
@@ -296,7 +306,7 @@ TEST_F(Clocks, SliderRangeLabelsAndRatioCoupling) {
   c().eclkMin = 90.0f;
   c().eclkMax = 200.0f;
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
-  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), nullptr});
   d.init();
   EXPECT_EQ(s.control(IDC_OC_MCLK_SLIDER).rangeMin, 450);
   EXPECT_EQ(s.control(IDC_OC_MCLK_SLIDER).rangeMax, 725);
@@ -306,14 +316,14 @@ TEST_F(Clocks, SliderRangeLabelsAndRatioCoupling) {
   EXPECT_EQ(clockLabel(143.2f, 143.1818f), "143.2 MHz");
 
   s.control(IDC_OC_MCLK_SLIDER).pos = 501;
-  d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+  d.scrolled(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
   EXPECT_NEAR(d.pendingMclk(), 100.2273f, 0.0001f);
   EXPECT_NEAR(d.pendingEclk(), 120.2727f, 0.0001f);
   EXPECT_EQ(s.control(IDC_OC_ECLK_SLIDER).pos, 601);
 
   // Beyond the maximum the slider comes back to it.
   s.control(IDC_OC_MCLK_SLIDER).pos = 900;
-  d.scroll(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
+  d.scrolled(IDC_OC_MCLK_SLIDER, kSliderThumbTrack);
   EXPECT_EQ(s.control(IDC_OC_MCLK_SLIDER).pos, 725);
 }
 
@@ -322,7 +332,7 @@ TEST_F(Clocks, AHugeCardClockLeavesTheSlidersARange) {
   set("EclkDef", "1e400");
   load();
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
-  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), nullptr});
   d.init();
   for (int slider : {IDC_OC_MCLK_SLIDER, IDC_OC_ECLK_SLIDER}) {
     EXPECT_LT(s.control(slider).rangeMin, s.control(slider).rangeMax) << slider;
@@ -337,7 +347,7 @@ TEST_F(Clocks, WithoutAnEngineClockItsRowIsHidden) {
   id().capabilities = kCapMclk;
   load();
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
-  OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+  OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), nullptr});
   d.init();
   for (int ctl : {IDC_OC_ECLK_LABEL, IDC_OC_ECLK_TEXT, IDC_OC_ECLK_SLIDER, IDC_OC_ECLK_REMOVE, IDC_OC_ECLK_DEFAULT,
                   IDC_OC_ECLK_APPLY, IDC_OC_USE_RATIO, IDC_OC_RATIO})
@@ -349,10 +359,10 @@ TEST_F(Clocks, SaveStoresTheRatioOnlyWhenInRange) {
   load();
   for (const char* text : {"1.5", "2.5", "abc"}) {
     FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_OVERCLOCK);
-    OverclockDialog d(s, {t.fakes.services(), &id(), &c(), rules(), nullptr});
+    OverclockDialog d(s, {t.fakes.services(), &id(), c(), rules(), nullptr});
     d.init();
     s.control(IDC_OC_RATIO).text = text;
-    d.command(1);
+    presenterCommand(d, s, 1);
     EXPECT_EQ(get("ClkRatio"), "1.5000") << text;
   }
 }

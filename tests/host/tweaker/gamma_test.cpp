@@ -127,9 +127,18 @@ class GammaDialogTest : public GammaRig {
  protected:
   GammaDialogTest() : surface(FakeDialogSurface::forDialog(IDD_GAMMA)) {}
   void TearDown() override { EXPECT_TRUE(surface.unknownIds().empty()); }
+  // `type` stands for the program's preference: Apply hands the result over
+  // at once, the rest is taken when the dialog ends, as the shell does.
   void open() {
-    dialog = std::make_unique<GammaDialog>(surface, GammaDialogModel{hw, &id, &type, escapes.get()});
+    auto take = [this](const GammaResult& r) {
+      if (r.gammaType) type = *r.gammaType;
+    };
+    dialog = std::make_unique<GammaDialog>(surface, GammaDialogModel{hw, &id, type, escapes.get(), take});
     dialog->init();
+  }
+  void press(int control) {
+    presenterCommand(*dialog, surface, control);
+    if (surface.ended() && dialog->result().gammaType) type = *dialog->result().gammaType;
   }
   void slide(int id, int pos) {
     surface.setTrackPos(id, pos);
@@ -163,12 +172,12 @@ TEST_F(GammaDialogTest, SlidersPreviewAndOkStoresUnderTheChosenType) {
   EXPECT_EQ(commits, driver->state().gammaCommits);
   EXPECT_EQ("2.20", surface.text(IDC_GAMMA_VALUE));
   EXPECT_TRUE(surface.enabled(3));
-  dialog->command(IDC_GAMMA_BLUE);
+  press(IDC_GAMMA_BLUE);
   slide(IDC_GAMMA_BRIGHT_SLIDER, 200);  // blue only, raised by 75
   EXPECT_EQ(word(186, 186, 255), hardware(128));
   surface.select(IDC_GAMMA_STORAGE, 2);  // "Globally": nothing yet
   EXPECT_EQ(GAMMA_BY_MODE, type);
-  dialog->command(1);
+  press(1);
   EXPECT_EQ(GAMMA_GLOBAL, type);
   EXPECT_EQ(commits + 1, driver->state().gammaCommits);
   EXPECT_EQ("Gamma=2.20 2.20 2.20 Bright=1.00 1.00 2.00", stored("Gamma(all)"));
@@ -180,28 +189,33 @@ TEST_F(GammaDialogTest, SlidersPreviewAndOkStoresUnderTheChosenType) {
 TEST_F(GammaDialogTest, CancelAfterApplyRestoresTheAppliedTable) {
   open();
   slide(IDC_GAMMA_SLIDER, 220);
-  dialog->command(3);  // Apply
+  surface.select(IDC_GAMMA_STORAGE, 1);  // "By colour depth"
+  press(3);  // Apply
   EXPECT_FALSE(surface.enabled(3));
+  EXPECT_EQ(GAMMA_BY_BPP, type) << "the program has the type while the dialog is open";
   slide(IDC_GAMMA_SLIDER, 100);
   EXPECT_EQ(word(128, 128, 128), hardware(128));
-  dialog->command(2);
+  press(2);
   EXPECT_EQ(word(186, 186, 186), hardware(128));
   EXPECT_FALSE(fp.registry.hasValue(RegRoot::LocalMachine, id.cardKeyPath, "GammaType"));
+  EXPECT_EQ(2, surface.result());
+  EXPECT_EQ(GAMMA_BY_BPP, type);
+  EXPECT_FALSE(dialog->result().gammaType) << "nothing is left to hand over";
 }
 
 TEST_F(GammaDialogTest, AllAndDefaultAndDisabled) {
   store("Gamma(1024x768x16)", "Gamma=2.20 1.00 1.00 Bright=1.50 1.00 1.00");
   open();
   EXPECT_TRUE(surface.checked(IDC_GAMMA_RED));
-  dialog->command(IDC_GAMMA_ALL);  // green and blue follow red
+  press(IDC_GAMMA_ALL);  // green and blue follow red
   EXPECT_FLOAT_EQ(2.2f, dialog->settings().values.gamma[2]);
   EXPECT_FLOAT_EQ(1.5f, dialog->settings().values.bright[1]);
-  dialog->command(IDC_GAMMA_DEFAULT);
+  press(IDC_GAMMA_DEFAULT);
   EXPECT_EQ(word(128, 128, 128), hardware(128));
   EXPECT_EQ(100, surface.trackPos(IDC_GAMMA_SLIDER));
   EXPECT_EQ(kGammaAllChannels, dialog->settings().selection);
   surface.select(IDC_GAMMA_STORAGE, 3);  // "Disabled": OK writes only the type
-  dialog->command(1);
+  press(1);
   EXPECT_EQ("Disabled", stored("GammaType"));
   EXPECT_EQ("Gamma=2.20 1.00 1.00 Bright=1.50 1.00 1.00", stored("Gamma(1024x768x16)"));
 }

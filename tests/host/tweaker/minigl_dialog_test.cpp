@@ -24,9 +24,14 @@ class MiniGLDialogTest : public ::testing::Test {
     EXPECT_EQ(0u, reg.openKeyCount());
   }
   void open() {
-    dialog.reset(new MiniGLDialog(surface, {&reg, &identity, &current, &profile, kSchemes}));
+    dialog.reset(new MiniGLDialog(surface, {&reg, &identity, current.ICDMode, &profile, kSchemes}));
     dialog->init();
     dialog->refresh();
+  }
+  // OK, then the result taken into the driver options as the shell does.
+  void ok() {
+    presenterCommand(*dialog, surface, 1);
+    if (dialog->result().icdMode) current.ICDMode = *dialog->result().icdMode;
   }
   void withS3GL() { reg.setString(RegRoot::LocalMachine, kMiniGLKeyPath, "x", "y"); }
   bool registered(const char* name) const {
@@ -77,7 +82,7 @@ TEST_F(MiniGLDialogTest, RemovingNeedsASelectionAndKeepsThePathRecord) {
   surface.select(IDC_MGL_LIST, 0);
   dialog->refresh();
   EXPECT_TRUE(surface.control(IDC_MGL_REMOVE).enabled);
-  dialog->removeSelected();
+  presenterCommand(*dialog, surface, IDC_MGL_REMOVE);
   EXPECT_FALSE(registered("RACER.EXE"));
   EXPECT_TRUE(surface.control(IDC_MGL_LIST).items.empty());
   EXPECT_FALSE(surface.control(IDC_MGL_REMOVE).enabled);
@@ -92,12 +97,13 @@ TEST_F(MiniGLDialogTest, OpensWithTheRegisteredProgramsAndOkWritesIcdModeAsOneOr
   ASSERT_EQ(1u, surface.control(IDC_MGL_LIST).items.size());
   EXPECT_EQ("GAME.EXE", surface.control(IDC_MGL_LIST).items[0].first);
   surface.setChecked(IDC_MGL_ALLOW, false);
-  dialog->ok();
+  ok();
   EXPECT_EQ(0, current.ICDMode);
   EXPECT_EQ("0", reg.getString(identity.settingsRoot, identity.settingsKeyPath, "ICDMode"));
   EXPECT_TRUE(surface.ended());
   surface.setChecked(IDC_MGL_ALLOW, true);
-  dialog->ok();
+  ok();
+  EXPECT_EQ(1, current.ICDMode);
   EXPECT_EQ("1", reg.getString(identity.settingsRoot, identity.settingsKeyPath, "ICDMode"));
 }
 

@@ -24,13 +24,19 @@ class OptionsDialogTest : public ::testing::Test {
     defaults.TC = current.TC = 64;
     defaults.TM = current.TM = 64;
     reg.setString(RegRoot::LocalMachine, kRunKeyPath, "Other", "x.exe");
-    model = {&reg, &id, &prefs, &current, &defaults, "C:\\Vidarix\\Vidarix.exe"};
   }
   // Every test holds the presenter to the controls dialog 128 declares.
   void TearDown() override { EXPECT_TRUE(surface.unknownIds().empty()); }
+  // The dialog gets copies of the records as they are when it opens.
   void open() {
-    dialog.reset(new OptionsDialog(surface, model));
+    dialog.reset(new OptionsDialog(surface, {&reg, &id, prefs, current, defaults, "C:\\Vidarix\\Vidarix.exe"}));
     dialog->init();
+  }
+  // A button or control, then the result taken into the records as the shell does.
+  bool press(int control) {
+    const bool handled = presenterCommand(*dialog, surface, control);
+    takeOptionsResult(dialog->result(), &prefs, &current);
+    return handled;
   }
   std::string driver(const char* name) const { return reg.getString(RegRoot::CurrentConfig, kDriver, name); }
 
@@ -39,7 +45,6 @@ class OptionsDialogTest : public ::testing::Test {
   Preferences prefs;
   DriverOptions current, defaults;
   FakeDialogSurface surface;
-  OptionsDialogModel model;
   std::unique_ptr<OptionsDialog> dialog;
 };
 
@@ -80,7 +85,7 @@ TEST_F(OptionsDialogTest, OkStoresEveryControl) {
   surface.setChecked(IDC_OPT_DISABLE_ICT, true);
   surface.setChecked(IDC_OPT_AUTOSTART, true);
   surface.setText(IDC_OPT_TC_SIZE, "512");
-  EXPECT_TRUE(dialog->command(1));
+  EXPECT_TRUE(press(1));
   EXPECT_TRUE(surface.ended());
   EXPECT_EQ(1, surface.result());
   EXPECT_TRUE(prefs.showAdvanced);
@@ -102,7 +107,7 @@ TEST_F(OptionsDialogTest, CancelDiscardsEverything) {
   surface.setChecked(IDC_OPT_ADVANCED_MENUS, true);
   surface.setChecked(IDC_OPT_AUTOSTART, true);
   surface.setText(IDC_OPT_TC_SIZE, "512");
-  EXPECT_TRUE(dialog->command(2));
+  EXPECT_TRUE(press(2));
   EXPECT_EQ(2, surface.result());
   EXPECT_FALSE(prefs.showAdvanced);
   EXPECT_EQ(64, current.TC);
@@ -122,7 +127,7 @@ TEST_F(OptionsDialogTest, SizesAreClampedAndNonNumbersLeaveTheValue) {
     open();
     surface.setText(IDC_OPT_TC_SIZE, c.tc);
     surface.setText(IDC_OPT_TM_SIZE, c.tm);
-    dialog->command(1);
+    press(1);
     EXPECT_EQ(c.wantTc, current.TC) << "TC \"" << c.tc << "\"";
     EXPECT_EQ(c.wantTm, current.TM) << "TM \"" << c.tm << "\"";
   }
@@ -134,14 +139,31 @@ TEST_F(OptionsDialogTest, AnUnchangedOkKeepsASavage2000sLowMipmapSize) {
   id.tmValueFloor = 8;
   defaults.TM = current.TM = 8;
   open();
-  dialog->command(1);
+  press(1);
   EXPECT_EQ(8, current.TM);
   EXPECT_FALSE(reg.hasValue(RegRoot::CurrentConfig, kDriver, "TM"));
 }
 
+// The tray may change the records while the dialog is open: OK takes back
+// only what the dialog shows.
+TEST_F(OptionsDialogTest, OkLeavesTheFieldsTheDialogDoesNotShow) {
+  open();
+  prefs.gammaType = GAMMA_GLOBAL;
+  prefs.agpSizeList = {4, 8};
+  current.AGPSize = 8;
+  surface.setChecked(IDC_OPT_ADVANCED_MENUS, true);
+  surface.setText(IDC_OPT_TM_SIZE, "128");
+  press(1);
+  EXPECT_TRUE(prefs.showAdvanced);
+  EXPECT_EQ(128, current.TM);
+  EXPECT_EQ(GAMMA_GLOBAL, prefs.gammaType);
+  EXPECT_EQ((std::vector<uint32_t>{4, 8}), prefs.agpSizeList);
+  EXPECT_EQ(8, current.AGPSize);
+}
+
 TEST_F(OptionsDialogTest, OtherCommandsAreNotHandled) {
   open();
-  EXPECT_FALSE(dialog->command(IDC_OPT_ADVANCED_MENUS));
+  EXPECT_FALSE(press(IDC_OPT_ADVANCED_MENUS));
   EXPECT_FALSE(surface.ended());
 }
 

@@ -37,11 +37,11 @@ class OutputsDialogTest : public ::testing::Test {
   }
   void tick(int id, bool on) {
     surface.setChecked(id, on);
-    dialog->command(id);
+    presenterCommand(*dialog, surface, id);
   }
   void slide(int id, int pos) {
     surface.setTrackPos(id, pos);
-    dialog->scrollEnded(id);
+    presenterScrolled(*dialog, id, kScrollEnded);
   }
   SimDriverState& kept() { return driver->state(); }
 
@@ -127,7 +127,7 @@ TEST_F(OutputsDialogTest, ApplyingSendsTheDisplaysAndTheLcdExpansion) {
   tick(IDC_OUT_EXPAND_LCD, true);
   EXPECT_TRUE(surface.control(IDC_OUT_APPLY).enabled);
   tick(IDC_OUT_CRT, true);
-  dialog->command(IDC_OUT_APPLY);
+  presenterCommand(*dialog, surface, IDC_OUT_APPLY);
   EXPECT_EQ(0x03u, kept().activeDisplays);
   EXPECT_EQ(kExpansionOn, kept().horzExpansion);
   EXPECT_EQ(kExpansionOn, kept().vertExpansion);
@@ -136,7 +136,7 @@ TEST_F(OutputsDialogTest, ApplyingSendsTheDisplaysAndTheLcdExpansion) {
   // Unticking both falls back to the CRT.
   tick(IDC_OUT_CRT, false);
   tick(IDC_OUT_LCD, false);
-  dialog->command(1);
+  presenterCommand(*dialog, surface, 1);
   EXPECT_EQ(0x01u, kept().activeDisplays);
   EXPECT_TRUE(surface.ended());
 }
@@ -147,7 +147,7 @@ TEST_F(OutputsDialogTest, ARefusedSwitchIsReportedAndTheRestStillRuns) {
   open();
   tick(IDC_OUT_TV, true);
   surface.select(IDC_OUT_TV_STANDARD, 2);  // PAL
-  dialog->command(IDC_OUT_APPLY);
+  presenterCommand(*dialog, surface, IDC_OUT_APPLY);
   ASSERT_EQ(1u, boxes.shown.size());
   EXPECT_EQ("Could not set displays.", boxes.shown[0].text);
   EXPECT_EQ("Vidarix", boxes.shown[0].caption);
@@ -239,7 +239,7 @@ TEST_F(OutputsDialogTest, ApplyWithDuoViewOnAndEveryBoxUntickedKeepsADisplayOn) 
   EXPECT_TRUE(surface.control(IDC_OUT_DUOVIEW).checked);
   tick(IDC_OUT_CRT, false);
   tick(IDC_OUT_DUOVIEW, false);
-  dialog->command(IDC_OUT_APPLY);
+  presenterCommand(*dialog, surface, IDC_OUT_APPLY);
   EXPECT_EQ(0x01u, kept().activeDisplays);
   EXPECT_TRUE(boxes.shown.empty());
 }

@@ -81,16 +81,16 @@ class RefreshRatesTest : public ::testing::Test {
   }
   FakeRegistry& reg() { return fp.registry; }
   void open() {
-    dialog = std::make_unique<RefreshRatesDialog>(surface, RefreshRatesModel{fp.services(), classKey, &boxes});
-    dialog->init(nullptr);
+    dialog = std::make_unique<RefreshRatesDialog>(surface, RefreshRatesModel{fp.services(), classKey, &boxes, nullptr});
+    dialog->init();
   }
   void pickMode(const char* text) {
     surface.select(IDC_REFRESH_MODES, surface.findItem(IDC_REFRESH_MODES, text));
-    dialog->command(IDC_REFRESH_MODES, 1);
+    presenterCommand(*dialog, surface, IDC_REFRESH_MODES, 1);
   }
   void pickRate(const char* text) {
     surface.select(IDC_REFRESH_RATES, surface.findItem(IDC_REFRESH_RATES, text));
-    dialog->command(IDC_REFRESH_RATES, 1);
+    presenterCommand(*dialog, surface, IDC_REFRESH_RATES, 1);
   }
   std::string stored(const std::string& key) { return reg().getString(RegRoot::LocalMachine, key, "RefreshRate"); }
   bool has(const std::string& key) { return reg().hasValue(RegRoot::LocalMachine, key, "RefreshRate"); }
@@ -167,7 +167,7 @@ TEST_F(RefreshRatesTest, AStoredRateItCannotUseIsShownAsTheDefaultAndNeverWritte
     EXPECT_EQ(c.shown, selectedRate());
     pickRate("Adapter default");
     pickRate("60 Hz");
-    dialog->command(1, 0);  // OK; the question is answered No, the loaded rate goes back
+    presenterCommand(*dialog, surface, 1, 0);  // OK; the question is answered No, the loaded rate goes back
     ASSERT_EQ(2u, boxes.shown.size());
     const std::string now = stored(modeKey("16\\1024,768"));
     if (std::string(c.text) != "60") {
@@ -183,7 +183,7 @@ TEST_F(RefreshRatesTest, TheModeInUseResetsAndAsksWithinFifteenSeconds) {
   open();
   pickRate("85 Hz");
   EXPECT_TRUE(surface.enabled(3));
-  dialog->command(3, 0);
+  presenterCommand(*dialog, surface, 3, 0);
   ASSERT_EQ(2u, boxes.shown.size());
   EXPECT_EQ("Do you want to keep your new refresh rate?", boxes.shown[0].text);
   EXPECT_EQ(0x124u, boxes.shown[0].style);
@@ -202,7 +202,7 @@ TEST_F(RefreshRatesTest, TheModeInUseResetsAndAsksWithinFifteenSeconds) {
 
   boxes.answers = {kIdYes};
   pickRate("75 Hz");
-  dialog->command(1, 0);
+  presenterCommand(*dialog, surface, 1, 0);
   EXPECT_EQ("75", stored(modeKey("16\\1024,768")));
   EXPECT_EQ(3u, boxes.shown.size());
   EXPECT_EQ(1, surface.result());
@@ -214,7 +214,7 @@ TEST_F(RefreshRatesTest, OptimalGoesToDefaultOnlyForTheModeInUse) {
   boxes.whenEmpty = kIdYes;
   open();
   pickRate("Optimal");
-  dialog->command(3, 0);
+  presenterCommand(*dialog, surface, 3, 0);
   EXPECT_EQ("-1", stored(kDefault));
   EXPECT_FALSE(has(modeKey("16\\1024,768")));
 
@@ -223,7 +223,7 @@ TEST_F(RefreshRatesTest, OptimalGoesToDefaultOnlyForTheModeInUse) {
   boxes.shown.clear();
   pickMode("800 x 600 x 16 bpp");
   pickRate("Optimal");
-  dialog->command(3, 0);
+  presenterCommand(*dialog, surface, 3, 0);
   EXPECT_EQ("-1", stored(modeKey("16\\800,600")));
   EXPECT_EQ("60", stored(kDefault));
   EXPECT_TRUE(fp.display.modeChanges().empty());  // another mode: nothing resets, nothing asks
@@ -238,7 +238,7 @@ TEST_F(RefreshRatesTest, EachChangedModeIsSavedUnderItsOwnKey) {
   open();
   pickMode("800 x 600 x 16 bpp");
   pickRate("72 Hz");
-  dialog->command(3, 0);
+  presenterCommand(*dialog, surface, 3, 0);
   EXPECT_EQ("72", stored(modeKey("16\\800,600")));
   EXPECT_EQ("75", stored(modeKey("16\\1024,768")));
   EXPECT_EQ("60", stored(kDefault));
@@ -249,7 +249,7 @@ TEST_F(RefreshRatesTest, EachChangedModeIsSavedUnderItsOwnKey) {
   pickRate("60 Hz");
   pickMode("1024 x 768 x 16 bpp");
   pickRate("85 Hz");
-  dialog->command(1, 0);
+  presenterCommand(*dialog, surface, 1, 0);
   EXPECT_EQ("60", stored(modeKey("16\\800,600")));
   EXPECT_EQ("85", stored(modeKey("16\\1024,768")));
   EXPECT_EQ("60", stored(kDefault));
@@ -262,7 +262,7 @@ TEST_F(RefreshRatesTest, EachChangedModeIsSavedUnderItsOwnKey) {
 TEST_F(RefreshRatesTest, CancelStoresNothing) {
   open();
   pickRate("60 Hz");
-  dialog->command(2, 0);
+  presenterCommand(*dialog, surface, 2, 0);
   EXPECT_FALSE(has(modeKey("16\\1024,768")));
   EXPECT_EQ(2, surface.result());
 }

@@ -30,7 +30,7 @@ TEST(SaveAs, OpensWithTheNameAndOkFollowsTheField) {
   SchemeSaveRequest request;
   request.name = "Quake";
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_SAVE_SCHEME_AS);
-  SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, &request, &boxes, nullptr});
+  SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, request.name, &boxes, nullptr});
   d.init();
   EXPECT_EQ(s.text(IDC_SAVE_AS_NAME), "Quake");
   EXPECT_EQ(s.control(IDC_SAVE_AS_NAME).limit, 127);
@@ -38,18 +38,20 @@ TEST(SaveAs, OpensWithTheNameAndOkFollowsTheField) {
   EXPECT_FALSE(s.checked(IDC_SAVE_AS_MINIGL));
   EXPECT_TRUE(s.enabled(kIdOk));
   s.setText(IDC_SAVE_AS_NAME, "");
-  d.command(IDC_SAVE_AS_NAME, kEnChange);
+  presenterCommand(d, s, IDC_SAVE_AS_NAME, kEnChange);
   EXPECT_FALSE(s.enabled(kIdOk));
 
   s.setText(IDC_SAVE_AS_NAME, "  Unreal \t");
   s.setChecked(IDC_SAVE_AS_CLOCKS, true);
   s.setChecked(IDC_SAVE_AS_KEEP_AGP, true);
-  d.command(kIdOk, 0);
+  presenterCommand(d, s, kIdOk, 0);
   EXPECT_TRUE(s.ended());
   EXPECT_EQ(s.result(), kIdOk);
-  EXPECT_EQ(request.name, "Unreal");  // the key the file will really hold
-  EXPECT_TRUE(request.includeStandard && request.saveClockSpeed && request.keepAgpSizeSame);
-  EXPECT_FALSE(request.includeMiniGL);
+  ASSERT_TRUE(d.result().request);
+  const SchemeSaveRequest& chosen = *d.result().request;
+  EXPECT_EQ(chosen.name, "Unreal");  // the key the file will really hold
+  EXPECT_TRUE(chosen.includeStandard && chosen.saveClockSpeed && chosen.keepAgpSizeSame);
+  EXPECT_FALSE(chosen.includeMiniGL);
   EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -77,10 +79,10 @@ TEST(SaveAs, AnExistingNameIsAskedAboutAndABadNameRefused) {
     if (c.answer) boxes.answers = {c.answer};
     SchemeSaveRequest request;
     FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_SAVE_SCHEME_AS);
-    SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, &request, &boxes, nullptr});
+    SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, request.name, &boxes, nullptr});
     d.init();
     s.setText(IDC_SAVE_AS_NAME, c.name);
-    d.command(kIdOk, 0);
+    presenterCommand(d, s, kIdOk, 0);
     EXPECT_EQ(s.ended(), c.ended);
     if (c.ended) {
       EXPECT_EQ(s.result(), c.result);
@@ -108,9 +110,9 @@ TEST(SaveAs, ANameCutFromALongKeyIsAskedAbout) {
   SchemeSaveRequest request;
   request.name = longKey.substr(0, 127);  // as the list shows it
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_SAVE_SCHEME_AS);
-  SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, &request, &boxes, nullptr});
+  SaveAsDialog d(s, SaveAsDialogModel{&profile, kOurs, request.name, &boxes, nullptr});
   d.init();
-  d.command(kIdOk, 0);
+  presenterCommand(d, s, kIdOk, 0);
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text.find("There is already a scheme called"), 0u);
   EXPECT_EQ(s.result(), kIdOk);
@@ -142,7 +144,7 @@ class ListHost : public ConfigureSchemesHost {
     ++reloads;
     list = schemeNames(*profile, kOurs);
   }
-  bool runSaveAs(SchemeSaveRequest* r) override {
+  bool runSaveAs(WindowHandle, SchemeSaveRequest* r) override {
     saveAsSeen = r->name;
     r->name = "Saved";
     return saveAsOk;
@@ -151,7 +153,7 @@ class ListHost : public ConfigureSchemesHost {
     ++saves;
     profile->writeString(kOurs, kSchemeSection, r.name, "AA:On");
   }
-  bool chooseImportFile(const std::string& folder, std::string* path) override {
+  bool chooseImportFile(WindowHandle, const std::string& folder, std::string* path) override {
     folderSeen = folder;
     if (importPath.empty()) return false;
     *path = importPath;
@@ -165,9 +167,8 @@ class Configure : public ::testing::Test {
   FakeProfile profile;
   ScriptedMessageBoxes boxes;
   ListHost host;
-  std::string folder = "C:\\WINDOWS\\SYSTEM";
   FakeDialogSurface s = FakeDialogSurface::forDialog(IDD_CONFIGURE_SCHEMES);
-  ConfigureSchemesDialog d{s, ConfigureSchemesModel{&profile, kOurs, &folder, &boxes, nullptr, &host}};
+  ConfigureSchemesDialog d{s, ConfigureSchemesModel{&profile, kOurs, "C:\\WINDOWS\\SYSTEM", &boxes, nullptr, &host}};
 
   void SetUp() override {
     host.profile = &profile;
@@ -182,21 +183,23 @@ TEST_F(Configure, DeleteWaitsForCloseToRebuildTheTrayList) {
   EXPECT_EQ(s.text(IDC_SCHEME_FILE_PATH), kOurs);
   EXPECT_EQ(s.itemCount(IDC_SCHEME_LIST), 3);
   EXPECT_FALSE(s.enabled(IDC_SCHEME_DELETE));
-  d.command(IDC_SCHEME_DELETE, 0);  // nothing selected: nothing deleted
+  presenterCommand(d, s, IDC_SCHEME_DELETE, 0);  // nothing selected: nothing deleted
   EXPECT_EQ(s.itemCount(IDC_SCHEME_LIST), 3);
 
   s.select(IDC_SCHEME_LIST, s.findItem(IDC_SCHEME_LIST, "Doom"));
-  d.command(IDC_SCHEME_LIST, 1);
+  presenterCommand(d, s, IDC_SCHEME_LIST, 1);
   EXPECT_TRUE(s.enabled(IDC_SCHEME_DELETE));
-  d.command(IDC_SCHEME_DELETE, 0);
+  presenterCommand(d, s, IDC_SCHEME_DELETE, 0);
   EXPECT_EQ(s.findItem(IDC_SCHEME_LIST, "Doom"), -1);
   EXPECT_EQ(profile.readString(kOurs, kSchemeSection, "Doom", "gone", 100), "gone");
   EXPECT_EQ(profile.readString(kOurs, kSchemeSection, "Quake", "", 100), "Quake");
   EXPECT_EQ(host.list.size(), 3u);
 
-  d.command(kIdCancel, 0);  // Escape
+  presenterCommand(d, s, kIdCancel, 0);  // Escape
   EXPECT_EQ(host.reloads, 0);
-  d.command(kIdOk, 0);  // Close
+  EXPECT_EQ(s.result(), kIdCancel);
+  EXPECT_FALSE(d.result().importFolder) << "no import: the folder stays as it was";
+  presenterCommand(d, s, kIdOk, 0);  // Close
   EXPECT_EQ(host.reloads, 1);
   EXPECT_EQ(host.list.size(), 2u);
 }
@@ -204,11 +207,11 @@ TEST_F(Configure, DeleteWaitsForCloseToRebuildTheTrayList) {
 TEST_F(Configure, SaveAsStartsFromTheSelectionAndRebuildsUnlessCancelled) {
   s.select(IDC_SCHEME_LIST, s.findItem(IDC_SCHEME_LIST, "Unreal"));
   host.saveAsOk = false;
-  d.command(IDC_SCHEME_SAVE_AS, 0);
+  presenterCommand(d, s, IDC_SCHEME_SAVE_AS, 0);
   EXPECT_EQ(host.saveAsSeen, "Unreal");
   EXPECT_EQ(host.saves, 0);
   host.saveAsOk = true;
-  d.command(IDC_SCHEME_SAVE_AS, 0);
+  presenterCommand(d, s, IDC_SCHEME_SAVE_AS, 0);
   EXPECT_EQ(host.saves, 1);
   EXPECT_NE(s.findItem(IDC_SCHEME_LIST, "Saved"), -1);
   EXPECT_EQ(s.itemCount(IDC_SCHEME_LIST), 4);
@@ -218,9 +221,9 @@ TEST_F(Configure, ImportAsksOnceWithYesToAllAndKeepsEverythingElse) {
   for (const char* n : {"Quake", "Doom", "Unreal"}) profile.writeString(kTheirs, kSchemeSection, n, "TC:8");
   host.importPath = kTheirs;
   boxes.answers = {IDYESTOALL};
-  d.command(IDC_SCHEME_UPDATE, 0);
+  presenterCommand(d, s, IDC_SCHEME_UPDATE, 0);
   EXPECT_EQ(host.folderSeen, "C:\\WINDOWS\\SYSTEM");
-  EXPECT_EQ(folder, "A:\\friend");
+  EXPECT_EQ(d.result().importFolder, std::optional<std::string>("A:\\friend"));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, overwriteText("Quake"));
   EXPECT_EQ(boxes.shown[0].style, kMbYesAllNoCancel | kMbIconQuestion);

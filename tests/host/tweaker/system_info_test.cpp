@@ -120,8 +120,9 @@ TEST(AboutDialogTest, OpeningFillsEveryLine) {
   EXPECT_EQ(surface.text(IDC_ABOUT_SYSTEM_RAM), "64 MB/32 MB free, virt=128 MB/100 MB free");
   EXPECT_EQ(surface.text(IDC_ABOUT_CPU_TYPE), "");
 
-  EXPECT_FALSE(dialog.command(IDC_ABOUT_ICON));
-  EXPECT_TRUE(dialog.command(1));
+  EXPECT_FALSE(presenterCommand(dialog, surface, IDC_ABOUT_ICON));
+  EXPECT_TRUE(presenterCommand(dialog, surface, 2));  // Escape ends it as OK does
+  EXPECT_EQ(surface.result(), 1);
 }
 
 }  // namespace

@@ -20,25 +20,13 @@ void closeEclkGap(HWND dialog) {
   shortenDialog(dialog, shift);
 }
 
-struct OverclockDialogWindow : PresenterDialog<OverclockDialog, OverclockDialogArgs> {
-  static constexpr INT_PTR kNoArgumentsEnd = 1;
-  static void opened(HWND dialog, State& state) {
-    SendDlgItemMessageA(dialog, IDC_OC_MCLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
-    SendDlgItemMessageA(dialog, IDC_OC_ECLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
-    state.presenter.init();
-    closeEclkGap(dialog);
-  }
-  static INT_PTR message(HWND, State& state, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_HSCROLL) return FALSE;
-    state.presenter.scroll(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam));
-    return TRUE;
-  }
-};
-
 }  // namespace
 
-INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return presenterDialogProc<OverclockDialogWindow>(dialog, msg, wParam, lParam);
+void OverclockDialogWin32::opened(HWND dialog, State& state) {
+  SendDlgItemMessageA(dialog, IDC_OC_MCLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
+  SendDlgItemMessageA(dialog, IDC_OC_ECLK_SLIDER, TBM_SETPAGESIZE, 0, kClockSliderPage);
+  state.presenter.init();
+  closeEclkGap(dialog);
 }
 
 }  // namespace vdx

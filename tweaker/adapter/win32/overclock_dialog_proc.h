@@ -1,4 +1,4 @@
-// The Overclock dialog (resource 126) as a Win32 dialog procedure.
+// What the Overclock dialog (resource 126) does of its own on Win32.
 #pragma once
 #include <windows.h>
 
@@ -7,8 +7,10 @@
 
 namespace vdx {
 
-using OverclockDialogArgs = DialogArgs<OverclockDialogModel>;
-
-INT_PTR CALLBACK overclockDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The sliders' page is 5 MHz; without an engine clock the dialog loses the
+// band of its hidden row.
+struct OverclockDialogWin32 : PresenterDialog<OverclockDialog> {
+  static void opened(HWND dialog, State& state);
+};
 
 }  // namespace vdx

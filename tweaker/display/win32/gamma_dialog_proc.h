@@ -1,4 +1,4 @@
-// The Gamma dialog (resource 147) as a Win32 dialog procedure.
+// What the Gamma dialog (resource 147) does of its own on Win32.
 #pragma once
 #include <windows.h>
 
@@ -7,8 +7,9 @@
 
 namespace vdx {
 
-using GammaDialogArgs = DialogArgs<GammaDialogModel>;
-
-INT_PTR CALLBACK gammaDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// On a one-display card the display row is hidden and takes its height with it.
+struct GammaDialogWin32 : PresenterDialog<GammaDialog> {
+  static void opened(HWND dialog, State& state);
+};
 
 }  // namespace vdx

@@ -38,57 +38,40 @@ void takeDrop(HWND dialog, HDROP drop) {
   SetFocus(dialog);
 }
 
-// Files come by the Add button's chooser and by drag and drop; the list is
-// refreshed after its selection changes, once the change has settled.
-struct MiniGLDialogFrame : PresenterDialog<MiniGLDialog, MiniGLDialogArgs> {
-  static void opened(HWND dialog, State& state) {
-    DragAcceptFiles(dialog, TRUE);
-    state.presenter.init();
-    PostMessageA(dialog, kMiniGLRefresh, 0, 0);
-  }
-  static bool command(State& state, WPARAM wParam) {
-    const HWND dialog = state.surface.window();
-    switch (LOWORD(wParam)) {
-      case IDC_MGL_ADD:
-        chooseProgram(dialog);
-        return true;
-      case IDC_MGL_REMOVE:
-        state.presenter.removeSelected();
-        return true;
-      case IDC_MGL_LIST:
-        if (HIWORD(wParam) == LBN_SELCHANGE) PostMessageA(dialog, kMiniGLRefresh, 0, 0);
-        return true;
-      case IDOK:
-        state.presenter.ok();
-        return true;
-      case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
-        return true;
-      default:
-        return false;
-    }
-  }
-  static INT_PTR message(HWND dialog, State& state, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-      case kMiniGLRefresh:
-        state.presenter.refresh();
-        return TRUE;
-      case kMiniGLAddFile:
-        if (lParam) state.presenter.addFile(reinterpret_cast<const char*>(lParam));
-        return TRUE;
-      case WM_DROPFILES:
-        takeDrop(dialog, reinterpret_cast<HDROP>(wParam));
-        return TRUE;
-      default:
-        return FALSE;
-    }
-  }
-};
-
 }  // namespace
 
-INT_PTR CALLBACK miniGLDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return presenterDialogProc<MiniGLDialogFrame>(dialog, msg, wParam, lParam);
+void MiniGLDialogWin32::opened(HWND dialog, State& state) {
+  DragAcceptFiles(dialog, TRUE);
+  state.presenter.init();
+  PostMessageA(dialog, kMiniGLRefresh, 0, 0);
+}
+
+bool MiniGLDialogWin32::command(State& state, WPARAM wParam) {
+  const HWND dialog = state.surface.window();
+  const WORD id = LOWORD(wParam);
+  if (id == IDC_MGL_ADD) {
+    chooseProgram(dialog);
+  } else if (id == IDC_MGL_LIST) {
+    if (HIWORD(wParam) == LBN_SELCHANGE) PostMessageA(dialog, kMiniGLRefresh, 0, 0);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+INT_PTR MiniGLDialogWin32::message(HWND dialog, State& state, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case kMiniGLRefresh:
+      state.presenter.refresh();
+      return TRUE;
+    case kMiniGLAddFile:
+      if (lParam) state.presenter.addFile(reinterpret_cast<const char*>(lParam));
+      return TRUE;
+    case WM_DROPFILES:
+      takeDrop(dialog, reinterpret_cast<HDROP>(wParam));
+      return TRUE;
+  }
+  return FALSE;
 }
 
 }  // namespace vdx

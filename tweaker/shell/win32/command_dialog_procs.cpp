@@ -8,14 +8,14 @@
 #include "tweaker/display/win32/about_dialog_proc.h"
 #include "tweaker/display/win32/gamma_dialog_proc.h"
 #include "tweaker/display/win32/outputs_dialog_proc.h"
-#include "tweaker/display/win32/refresh_rates_dialog_proc.h"
+#include "tweaker/display/refresh_rates_dialog.h"
 #include "tweaker/schemes/scheme_file.h"
 #include "tweaker/schemes/win32/scheme_list.h"
 #include "tweaker/settings/win32/minigl_dialog_proc.h"
 #include "tweaker/settings/options_dialog.h"
 #include "tweaker/ui/win32/dialog_host.h"
 #include "tweaker/shell/command_schemes.h"
-#include "tweaker/shell/win32/scheme_dialogs.h"
+#include "tweaker/shell/dialog_results.h"
 #include "tweaker/shell/win32/tray_shell.h"
 
 namespace vdx {
@@ -28,97 +28,107 @@ std::string programPath() {
   return std::string(path, len < MAX_PATH ? len : MAX_PATH);
 }
 
-DialogFrame frameOf(Program& p, const DialogCommand& dialog) {
-  DialogFrame frame;
-  frame.slots = &p.dialogs;
-  frame.kind = dialog.kind;
-  frame.helpFile = p.shell.helpFilePath;
-  return frame;
-}
+template <class Model>
+struct Tag {};
 
-// What a dialog's presenter is given, from the program it works on.
-OptionsDialogModel optionsModel(ShellWindow& shell) {
+// What each dialog's presenter is given: copies of the records it edits,
+// and the services it works through.
+OptionsDialogModel modelOf(ShellWindow& shell, Tag<OptionsDialogModel>) {
   Program& p = shell.program;
-  return {p.services.registry, &p.identity, &p.preferences, &p.currentOptions, &p.defaultOptions, programPath()};
+  return {p.services.registry, &p.identity, p.preferences, p.currentOptions, p.defaultOptions, programPath()};
 }
 
-OverclockDialogModel overclockModel(ShellWindow& shell) {
+OverclockDialogModel modelOf(ShellWindow& shell, Tag<OverclockDialogModel>) {
   Program& p = shell.program;
-  return {p.services, &p.identity, &p.clocks, p.clockRules(), [&shell]() {
-            char tip[256] = {0};
-            composeTooltip(shell, tip, sizeof tip);
-          }};
+  return {p.services, &p.identity, p.clocks, p.clockRules(), [&shell](const OverclockResult& changed) {
+          applyDialogResult(shell.program, changed);
+          char tip[256] = {0};
+          composeTooltip(shell, tip, sizeof tip);
+        }};
 }
 
-OutputsDialogModel outputsModel(ShellWindow& shell) {
+OutputsDialogModel modelOf(ShellWindow& shell, Tag<OutputsDialogModel>) {
   Program& p = shell.program;
   return {&p.escapes, &p.identity, &p.preferences, p.services.display, p.messageBoxes, nullptr};
 }
 
-MiniGLDialogModel miniGLModel(ShellWindow& shell) {
+MiniGLDialogModel modelOf(ShellWindow& shell, Tag<MiniGLDialogModel>) {
   Program& p = shell.program;
-  return {p.services.registry, &p.identity, &p.currentOptions, p.services.profile, p.schemeFilePath};
+  return {p.services.registry, &p.identity, p.currentOptions.ICDMode, p.services.profile, p.schemeFilePath};
 }
 
-GammaDialogModel gammaModel(ShellWindow& shell) {
+GammaDialogModel modelOf(ShellWindow& shell, Tag<GammaDialogModel>) {
   Program& p = shell.program;
-  return {p.services, &p.identity, &p.preferences.gammaType, &p.escapes};
+  return {p.services, &p.identity, p.preferences.gammaType, &p.escapes,
+          [&p](const GammaResult& applied) { applyDialogResult(p, applied); }};
 }
 
-RefreshRatesModel refreshRatesModel(ShellWindow& shell) {
+RefreshRatesModel modelOf(ShellWindow& shell, Tag<RefreshRatesModel>) {
   Program& p = shell.program;
-  return {p.services, p.identity.classKeyPath, p.messageBoxes};
+  return {p.services, p.identity.classKeyPath, p.messageBoxes, nullptr};
 }
 
-AboutDialogModel aboutModel(ShellWindow& shell) {
+AboutDialogModel modelOf(ShellWindow& shell, Tag<AboutDialogModel>) {
   Program& p = shell.program;
   return {p.services.system, p.services.registry, p.services.ports, p.services.clock, &p.escapes, &p.identity,
           programPath()};
 }
 
-// Opens a presenter dialog modally over the tray window with the model `makeModel` gives.
-template <class Args, DLGPROC proc, decltype(Args::model) (*makeModel)(ShellWindow&)>
-void openDialog(ShellWindow& shell, const DialogCommand& dialog) {
-  Args args;
-  args.frame = frameOf(shell.program, dialog);
-  args.model = makeModel(shell);
-  DialogBoxParamA(shell.instance, MAKEINTRESOURCEA(dialog.resourceId), shell.window, proc,
-                  reinterpret_cast<LPARAM>(&args));
+ConfigureSchemesModel modelOf(ShellWindow& shell, Tag<ConfigureSchemesModel>) {
+  Program& p = shell.program;
+  const std::string folder =
+      p.schemeImportFolder.empty() ? p.services.system->systemDirectory() : p.schemeImportFolder;
+  return {p.services.profile, p.schemeFilePath, folder, p.messageBoxes, nullptr, &shell.schemes};
 }
 
 // What a dialog needs loaded before it opens.
-enum class DialogNeeds { Nothing, CommonControls };
+enum class DialogNeeds : uint8_t { Nothing, CommonControls };
 
-struct DialogLauncher {
+struct DialogRow {
   DialogKind kind;
   DialogNeeds needs;
-  void (*run)(ShellWindow& shell, const DialogCommand& dialog);
+  DialogPlacement placement;
+  void (*run)(ShellWindow& shell, const DialogCommand& command, DialogPlacement placement);
 };
 
+// Opens the dialog modally over the tray window with its model, then hands
+// its result to the program.
+template <class Dialog>
+void runRow(ShellWindow& shell, const DialogCommand& command, DialogPlacement placement) {
+  Program& p = shell.program;
+  using Presenter = typename Dialog::Presenter;
+  DialogRun<Presenter> run{{{&p.dialogs, command.kind, p.shell.helpFilePath}, placement},
+                           modelOf(shell, Tag<typename Presenter::Model>()),
+                           {}};
+  runPresenterDialog<Dialog>(shell.instance, shell.window, command.resourceId, run);
+  applyDialogResult(p, run.result);
+}
+
+constexpr DialogNeeds kPlain = DialogNeeds::Nothing;
 // The track bars and up-down controls are common controls.
-const DialogLauncher kLaunchers[] = {
-    {DialogKind::Options, DialogNeeds::Nothing,
-     openDialog<DialogArgs<OptionsDialogModel>,
-                presenterDialogProc<PresenterDialog<OptionsDialog, DialogArgs<OptionsDialogModel>>>, optionsModel>},
-    {DialogKind::ConfigureSchemes, DialogNeeds::Nothing, runConfigureSchemes},
-    {DialogKind::Overclock, DialogNeeds::CommonControls,
-     openDialog<OverclockDialogArgs, overclockDialogProc, overclockModel>},
-    {DialogKind::DisplayOutputs, DialogNeeds::CommonControls,
-     openDialog<OutputsDialogArgs, outputsDialogProc, outputsModel>},
-    {DialogKind::MiniGLApplications, DialogNeeds::Nothing, openDialog<MiniGLDialogArgs, miniGLDialogProc, miniGLModel>},
-    {DialogKind::Gamma, DialogNeeds::CommonControls, openDialog<GammaDialogArgs, gammaDialogProc, gammaModel>},
-    {DialogKind::RefreshRates, DialogNeeds::Nothing,
-     openDialog<RefreshRatesDialogArgs, refreshRatesDialogProc, refreshRatesModel>},
-    {DialogKind::About, DialogNeeds::Nothing, openDialog<AboutDialogArgs, aboutDialogProc, aboutModel>},
+constexpr DialogNeeds kControls = DialogNeeds::CommonControls;
+constexpr DialogPlacement kInFront = DialogPlacement::DesktopInFront;
+
+// One row a dialog: what it needs loaded, where it stands, and its presenter
+// (or what it does of its own on Win32). The command table gives its template.
+const DialogRow kDialogs[] = {
+    {DialogKind::Options, kPlain, kInFront, runRow<PresenterDialog<OptionsDialog>>},
+    {DialogKind::ConfigureSchemes, kPlain, kInFront, runRow<PresenterDialog<ConfigureSchemesDialog>>},
+    {DialogKind::Overclock, kControls, kInFront, runRow<OverclockDialogWin32>},
+    {DialogKind::DisplayOutputs, kControls, DialogPlacement::Desktop, runRow<OutputsDialogWin32>},
+    {DialogKind::MiniGLApplications, kPlain, kInFront, runRow<MiniGLDialogWin32>},
+    {DialogKind::Gamma, kControls, kInFront, runRow<GammaDialogWin32>},
+    {DialogKind::RefreshRates, kPlain, kInFront, runRow<PresenterDialog<RefreshRatesDialog>>},
+    {DialogKind::About, kPlain, kInFront, runRow<AboutDialogWin32>},
 };
 
 }  // namespace
 
 bool runCommandDialog(ShellWindow& shell, const DialogCommand& dialog) {
-  for (const DialogLauncher& row : kLaunchers) {
+  for (const DialogRow& row : kDialogs) {
     if (row.kind != dialog.kind) continue;
     if (row.needs == DialogNeeds::CommonControls) initCommonControls();
-    row.run(shell, dialog);
+    row.run(shell, dialog, row.placement);
     return true;
   }
   return false;

@@ -8,7 +8,8 @@
 namespace vdx {
 
 // Runs the command's dialog modally, owned by the main window, with what it
-// needs of the program's records. False when the program has no such dialog.
+// needs of the program's records, then hands its result to the program.
+// False when the program has no such dialog.
 bool runCommandDialog(ShellWindow& shell, const DialogCommand& dialog);
 
 // A named scheme from the tray menu: its name from the scheme list, then the

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "tweaker/shell/program.h"
+#include "tweaker/shell/win32/scheme_dialogs.h"
 
 namespace vdx {
 
@@ -32,6 +33,7 @@ struct ShellWindow {
   uint16_t lastSchemeCount = 0;
   // A second right click while a menu is tracked would nest another menu.
   bool tracking = false;
+  ShellSchemesHost schemes{*this};
 };
 
 }  // namespace vdx

@@ -23,4 +23,42 @@ bool contextHelpMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, con
   return true;
 }
 
+void placeDialog(HWND dialog, DialogPlacement placement) {
+  centreWindowOn(placement == DialogPlacement::OverOwner ? GetParent(dialog) : GetDesktopWindow(), dialog);
+  if (placement == DialogPlacement::DesktopInFront) SetForegroundWindow(dialog);
+}
+
+INT_PTR presenterDialogMessage(const DialogOps& ops, HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  DialogWindow* state = dialogWindowOf(dialog);
+  INT_PTR answer = FALSE;
+  if (contextHelpMessage(dialog, msg, wParam, lParam, state ? &state->frame : nullptr, &answer)) return answer;
+  if (msg == WM_INITDIALOG) {
+    auto* run = reinterpret_cast<DialogRunBase*>(lParam);
+    state = run ? ops.create(dialog, *run) : nullptr;
+    if (!state) {
+      EndDialog(dialog, IDCANCEL);
+      return TRUE;
+    }
+    attachDialogState(dialog, state);
+    ops.opened(dialog, *state);
+    placeDialog(dialog, run->placement);
+    return TRUE;
+  }
+  if (!state) return FALSE;
+  switch (msg) {
+    case WM_DESTROY:
+      detachDialogState(dialog);
+      ops.destroy(state);
+      return FALSE;
+    case WM_COMMAND:
+      return ops.command(*state, wParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (ops.scrolled && ops.scrolled(*state, GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam)))
+        return TRUE;
+      break;
+  }
+  return ops.message ? ops.message(dialog, *state, msg, wParam, lParam) : FALSE;
+}
+
 }  // namespace vdx
