@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "tests/fakes/tweaker/fake_dialog_surface.h"
-#include "tests/fakes/tweaker/fake_platform.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/adapter/clock_load.h"
 #include "tweaker/adapter/clock_store.h"
 #include "tweaker/adapter/overclock_dialog.h"
@@ -17,25 +17,20 @@
 namespace vdx {
 namespace {
 
-const char kCard[] = "Software\\S3\\Vidarix\\Card";
 const char kLog[] = "C:\\WINDOWS\\SYSTEM\\Vidarix.dat";
 
 class Clocks : public ::testing::Test {
  protected:
   void SetUp() override {
-    id().capabilities = kCapMclk | kCapEclk;
-    id().deviceId = 0x8A22;  // Savage4
-    id().mclkLimit = 220.0f;
-    id().eclkLimit = 220.0f;
-    id().cardKeyPath = kCard;
+    id().mclkLimit = id().eclkLimit = 220.0f;
     p().preferences.useOverclock = true;
   }
   AdapterIdentity& id() { return t.program.identity; }
   Program& p() { return t.program; }
   ClockState& c() { return t.program.clocks; }
-  void set(const char* name, const char* text) { t.fakes.registry.setString(RegRoot::LocalMachine, kCard, name, text); }
-  bool has(const char* name) { return t.fakes.registry.hasValue(RegRoot::LocalMachine, kCard, name); }
-  std::string get(const char* name) { return t.fakes.registry.getString(RegRoot::LocalMachine, kCard, name); }
+  void set(const char* name, const char* text) { t.setCardValue(name, text); }
+  bool has(const char* name) { return t.hasCardValue(name); }
+  std::string get(const char* name) { return t.cardValue(name); }
   void load() {
     readStartupClocks(t.fakes.ports, id(), c());
     RegKey card;
@@ -50,7 +45,7 @@ class Clocks : public ::testing::Test {
   }
   std::vector<std::string> logKeys() { return t.fakes.profile.keys(kLog, "Vidarix Clk"); }
 
-  TestProgram t;
+  Savage4Program t;
 };
 
 TEST_F(Clocks, LimitsAreClampedPerChip) {

@@ -5,22 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "tests/fakes/tweaker/fake_platform.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/program.h"
 #include "tweaker/shell/program_records.h"
-#include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/settings/driver_options.h"
 #include "tweaker/settings/preferences.h"
 #include "tweaker/shell/command_handler.h"
 #include "tweaker/shell/command_schemes.h"
 #include "tweaker/display/display_reset.h"
-#include "tweaker/shell/shell_state.h"
 
 namespace vdx {
 namespace {
 
-constexpr char kCard[] = "Software\\Tessaly\\Vidarix\\Savage4-5333";
 constexpr char kSettings[] = "Display\\Settings";
 constexpr char kMiniGL[] = "Software\\S3\\S3GL";
 
@@ -50,7 +47,7 @@ class RecordingHost : public CommandHost {
 
 class Commands : public ::testing::Test {
  protected:
-  TestProgram t;
+  Savage4Program t;
   FakePlatform& fp = t.fakes;
   ScriptedMessageBoxes& boxes = t.boxes;
   Program& program = t.program;
@@ -58,12 +55,6 @@ class Commands : public ::testing::Test {
 
   void SetUp() override {
     host.slots = &program.dialogs;
-    AdapterIdentity& id = program.identity;
-    id.deviceId = 0x8A22;
-    id.chipName = "Savage4";
-    id.capabilities = kCapMclk | kCapEclk | kCapBlockWrite | kCapCommandDma | kCapAgp | kCapWriteCombining |
-                      kCapZBuffer | kCapFastZClear | kCapAgpSideband | kCapAgp4x;
-    id.cardKeyPath = kCard;
     DriverOptions d;
     d.WV = 1;
     d.AGP = 2;
@@ -78,15 +69,13 @@ class Commands : public ::testing::Test {
     program.currentOptions = d;
     fp.display.setModes({{640, 480, 8, 60}, {640, 480, 16, 60}, {640, 480, 32, 60}, {800, 600, 16, 60},
                          {1024, 768, 16, 60}});
-    fp.display.setCurrent({640, 480, 16, 60});
-    program.shell.metrics = readDisplayMetrics(fp.display);
-    fp.registry.setString(RegRoot::LocalMachine, kCard, "Current", "Quake");
+    t.setCardValue("Current", "Quake");
   }
 
   void run(uint16_t id, uint16_t schemeCount = 0) { handleMenuCommand(program, id, schemeCount, host); }
   std::string setting(const char* name) { return fp.registry.getString(RegRoot::CurrentConfig, kSettings, name); }
   bool hasSetting(const char* name) { return fp.registry.hasValue(RegRoot::CurrentConfig, kSettings, name); }
-  std::string current() { return fp.registry.getString(RegRoot::LocalMachine, kCard, "Current"); }
+  std::string current() { return t.cardValue("Current"); }
 };
 
 TEST_F(Commands, CancelOnTheTextureModeQuestionWritesNothing) {

@@ -1,9 +1,7 @@
 // Identification and clocks against the simulated chip of every card preset.
 #include <gtest/gtest.h>
 
-#include "tests/fakes/tweaker/fake_platform.h"
-#include "tweaker/adapter/chip_registers.h"
-#include "tweaker/adapter/identify_adapter.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/simulated/sim_card.h"
 
@@ -60,11 +58,8 @@ TEST(IdentifyPresets, EverySimulatedCard) {
   for (const PresetExpect& e : kPresets) {
     SCOPED_TRACE(e.preset);
     FakePlatform fp;
-    ASSERT_TRUE(fp.ports.setPreset(e.preset));
     AdapterIdentity id;
-    id.deviceId = fp.ports.card().deviceId;
-    id.revision = readChipRevision(fp.ports, id.deviceId);
-    fillAdapterIdentity(fp.services(), id);
+    ASSERT_TRUE(identifyCard(fp, e.preset, &id));
     EXPECT_EQ(id.deviceId, e.deviceId);
     EXPECT_EQ(id.chipName, e.chipName);
     EXPECT_EQ(id.capabilities, e.capabilities);

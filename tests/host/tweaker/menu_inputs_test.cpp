@@ -2,16 +2,14 @@
 // from the registry at every click, so other tools' changes show at once.
 #include <gtest/gtest.h>
 
-#include "tests/fakes/tweaker/fake_platform.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/resources/command_ids.h"
 #include "tweaker/shell/program.h"
 #include "tweaker/shell/program_records.h"
-#include "tweaker/adapter/adapter_identity.h"
 #include "tweaker/adapter/clock_settings.h"
 #include "tweaker/settings/driver_options.h"
 #include "tweaker/settings/preferences.h"
 #include "tweaker/shell/menu_inputs.h"
-#include "tweaker/shell/shell_state.h"
 #include "tweaker/shell/tray_tooltip.h"
 
 namespace vdx {
@@ -21,17 +19,11 @@ constexpr char kSettings[] = "Display\\Settings";
 
 class MenuInputs : public ::testing::Test {
  protected:
-  TestProgram t;
+  Savage4Program t;
   FakePlatform& fp = t.fakes;
-  ScriptedMessageBoxes& boxes = t.boxes;
   Program& program = t.program;
 
   void SetUp() override {
-    AdapterIdentity& id = program.identity;
-    id.deviceId = 0x8A22;
-    id.chipName = "Savage4 GT/Pro";
-    id.capabilities = kCapMclk | kCapEclk | kCapCommandDma | kCapAgp | kCapAgpSideband | kCapMiniGl;
-    id.cardKeyPath = "Software\\Tessaly\\Vidarix\\card";
     DriverOptions d;
     d.WV = 1;
     d.AGP = 2;
@@ -41,12 +33,8 @@ class MenuInputs : public ::testing::Test {
     d.TM = 64;
     program.defaultOptions = d;
     program.currentOptions = d;
-    fp.display.setModes({{640, 480, 8, 60}, {640, 480, 16, 60}});
-    fp.display.setCurrent({640, 480, 16, 60});
-    program.shell.metrics = readDisplayMetrics(fp.display);
     fp.system.memory.totalPhys = 48u << 20;
   }
-
 };
 
 TEST_F(MenuInputs, OptionsAreReadFromTheRegistryAtEveryClick) {
@@ -72,7 +60,7 @@ TEST_F(MenuInputs, OptionsAreReadFromTheRegistryAtEveryClick) {
 TEST_F(MenuInputs, PreferencesDisplayAndSchemesReachTheMenu) {
   program.preferences.showAdvanced = true;
   program.preferences.agpSizeList = {8, 16, 64};
-  fp.registry.setString(RegRoot::LocalMachine, program.identity.cardKeyPath, "Current", "Fast");
+  t.setCardValue("Current", "Fast");
   const std::vector<std::string> schemes = {"Fast", "Nice"};
   const TrayMenuInputs in = gatherTrayMenuInputs(program, &schemes);
   EXPECT_TRUE(in.advanced);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/fakes/tweaker/fake_platform.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/adapter/clock_load.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/schemes/scheme_file.h"
@@ -14,7 +14,6 @@
 namespace vdx {
 namespace {
 
-constexpr char kCard[] = "Software\\Tessaly\\Vidarix\\Savage4-5333";
 constexpr char kSettings[] = "Display\\Settings";
 constexpr char kFile[] = "C:\\WINDOWS\\SYSTEM\\Vidarix.dat";
 
@@ -33,14 +32,10 @@ TEST(SchemeFilePath, OnlyADrivePathIsTaken) {
 
 class Schemes : public ::testing::Test {
  protected:
-  TestProgram t;
+  Savage4Program t;
   Program& program = t.program;
 
   void SetUp() override {
-    AdapterIdentity& id = program.identity;
-    id.deviceId = 0x8A22;
-    id.capabilities = kCapMclk | kCapEclk | kCapCommandDma | kCapAgp | kCapZBuffer | kCapAgpSideband;
-    id.cardKeyPath = kCard;
     DriverOptions d;
     d.AA = 1;
     d.AGPSize = 24;
@@ -50,9 +45,6 @@ class Schemes : public ::testing::Test {
     program.defaultOptions = d;
     program.currentOptions = d;
     program.schemeFilePath = kFile;
-    t.fakes.display.setModes({{640, 480, 8, 60}, {640, 480, 16, 60}});
-    t.fakes.display.setCurrent({640, 480, 16, 60});
-    program.shell.metrics = readDisplayMetrics(t.fakes.display);
     program.clocks.startupMclk = program.clocks.desiredMclk = 100.0f;
     program.clocks.startupEclk = program.clocks.desiredEclk = 100.0f;
     program.clocks.mclkMax = program.clocks.eclkMax = 150.0f;  // as the settings load leaves them
@@ -61,7 +53,7 @@ class Schemes : public ::testing::Test {
     t.fakes.profile.writeString(kFile, kSchemeSection, name, line);
   }
   bool apply(const std::string& name) { return applySchemeByName(program, &name); }
-  std::string current() { return t.fakes.registry.getString(RegRoot::LocalMachine, kCard, "Current"); }
+  std::string current() { return t.cardValue("Current"); }
   std::string setting(const char* name) {
     return t.fakes.registry.getString(RegRoot::CurrentConfig, kSettings, name);
   }
@@ -170,9 +162,9 @@ TEST_F(Schemes, SchemeClocksAreHeldToTheCardKeyLimits) {
     t.fakes.registry = FakeRegistry();
     program.clocks = ClockState();
     program.identity.mclkLimit = program.identity.eclkLimit = 200.0f;
-    t.fakes.registry.setString(RegRoot::LocalMachine, kCard, "MclkDef", "120");
-    t.fakes.registry.setString(RegRoot::LocalMachine, kCard, "EclkDef", "120");
-    t.fakes.registry.setString(RegRoot::LocalMachine, kCard, c.limit, c.text);
+    t.setCardValue("MclkDef", "120");
+    t.setCardValue("EclkDef", "120");
+    t.setCardValue(c.limit, c.text);
     readStartupClocks(t.fakes.ports, id, program.clocks);
     {
       RegKey card;

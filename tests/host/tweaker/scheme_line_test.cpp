@@ -4,9 +4,7 @@
 
 #include <string>
 
-#include "tests/fakes/tweaker/fake_platform.h"
-#include "tweaker/adapter/chip_registers.h"
-#include "tweaker/adapter/identify_adapter.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/schemes/scheme_line.h"
 #include "tweaker/settings/preferences.h"
 #include "tweaker/simulated/sim_card.h"
@@ -240,11 +238,8 @@ TEST(SchemeLine, ParsedLineWritesTheSameLineOnEveryChip) {
   for (const std::string& preset : simPresetNames()) {
     SCOPED_TRACE(preset);
     FakePlatform fp;
-    ASSERT_TRUE(fp.ports.setPreset(preset));
     AdapterIdentity id;
-    id.deviceId = fp.ports.card().deviceId;
-    id.revision = readChipRevision(fp.ports, id.deviceId);
-    fillAdapterIdentity(fp.services(), id);
+    ASSERT_TRUE(identifyCard(fp, preset, &id));
     DriverOptions written = savage4Options();
     written.VO = 1; written.DB = -0.3f; written.ICDAZ = -1; written.ICDFOGTABLE = 1; written.HSP = 1; written.BW = 1;
     ClockState clocks;

@@ -3,8 +3,7 @@
 // not allowed.
 #include <gtest/gtest.h>
 
-#include "tests/fakes/tweaker/fake_platform.h"
-#include "tweaker/adapter/adapter_identity.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/adapter/clock_settings.h"
 #include "tweaker/adapter/pll.h"
 #include "tweaker/settings/preferences.h"
@@ -17,17 +16,14 @@ namespace {
 
 class StartupClocks : public ::testing::Test {
  protected:
-  void SetUp() override { program.identity.capabilities = kCapMclk | kCapEclk; }
-
   void readStartupClocks() { vdx::readStartupClocks(fp.ports, program.identity, program.clocks); }
   void applyDesiredClocks() {
     vdx::applyDesiredClocks(fp.services(), program.identity, program.clockRules(), program.clocks);
   }
   float mclkNow() { return readPllFrequency(fp.ports, program.identity.mclkPll.pllIndex, 0); }
 
-  TestProgram t;
+  Savage4Program t;
   FakePlatform& fp = t.fakes;
-  ScriptedMessageBoxes& boxes = t.boxes;
   Program& program = t.program;
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/fakes/tweaker/fake_platform.h"
+#include "tests/fakes/tweaker/card_programs.h"
 #include "tweaker/adapter/identify_adapter.h"
 #include "tweaker/shell/program_records.h"
 #include "tweaker/simulated/sim_card.h"
@@ -172,9 +172,8 @@ TEST(ChipCheck, StoresTheDeviceIdWheneverTheDriverNamesOne) {
 // The first run's "No" saves the preferences before the driver options are
 // read: the stored texture sizes must survive it.
 TEST(FirstRun, ChoosingTheAdvancedMenuKeepsTheStoredTextureSizes) {
-  TestProgram t;
+  Savage4Program t;
   Program& program = t.program;
-  program.identity.cardKeyPath = "Software\\Tessaly\\Vidarix\\8a22_0_0";
   program.defaultOptions.TC = program.currentOptions.TC = 64;
   program.defaultOptions.TM = program.currentOptions.TM = 64;
   t.fakes.registry.setString(RegRoot::CurrentConfig, "Display\\Settings", "TC", "512");
@@ -189,25 +188,15 @@ TEST(FirstRun, ChoosingTheAdvancedMenuKeepsTheStoredTextureSizes) {
 
 class DriverChange : public ::testing::Test {
  protected:
-  void SetUp() override {
-    id_.cardKeyPath = "Software\\Tessaly\\Vidarix\\Card";
-    id_.driverFilePath = "C:\\WINDOWS\\SYSTEM\\s3sav4.drv";
-    fake_.system.setFileVersion("C:\\WINDOWS\\SYSTEM\\s3sav4.drv", "4.12.01.2068-8.20.15");
-  }
-  void checkDriverChange(const std::string& lastDrv) { vdx::checkDriverChange(fake_.services(), id_, lastDrv); }
-  std::string card(const char* name) {
-    uint32_t type = 0;
-    std::vector<uint8_t> bytes;
-    if (!fake_.registry.getRaw(RegRoot::LocalMachine, id_.cardKeyPath, name, &type, &bytes))
-      return "<absent>";
-    return std::string(bytes.begin(), bytes.end()).c_str();
-  }
-  FakePlatform fake_;
-  AdapterIdentity id_;
+  void SetUp() override { t.fakes.system.setFileVersion(id().driverFilePath, "4.12.01.2068-8.20.15"); }
+  AdapterIdentity& id() { return t.program.identity; }
+  void checkDriverChange(const std::string& lastDrv) { vdx::checkDriverChange(t.fakes.services(), id(), lastDrv); }
+  std::string card(const char* name) { return t.hasCardValue(name) ? t.cardValue(name) : "<absent>"; }
+  Savage4Program t;
 };
 
 TEST_F(DriverChange, NewDriverResetsTheSchemeNameAndRemembersTheVersion) {
-  fake_.registry.setString(RegRoot::LocalMachine, id_.cardKeyPath, "Current", "Fast");
+  t.setCardValue("Current", "Fast");
   checkDriverChange("4.12.01.2000-8.10.01");
   EXPECT_EQ("(Default)", card("Current"));
   EXPECT_EQ("4.12.01.2068-8.20.15", card("LastDrv"));
@@ -220,7 +209,7 @@ TEST_F(DriverChange, AbsentLastDrvCountsAsEmpty) {
 }
 
 TEST_F(DriverChange, SameDriverInAnotherCaseWritesNothing) {
-  fake_.registry.setString(RegRoot::LocalMachine, id_.cardKeyPath, "Current", "Fast");
+  t.setCardValue("Current", "Fast");
   checkDriverChange("4.12.01.2068-8.20.15");
   EXPECT_EQ("Fast", card("Current"));
   EXPECT_EQ("<absent>", card("LastDrv"));
@@ -229,9 +218,10 @@ TEST_F(DriverChange, SameDriverInAnotherCaseWritesNothing) {
 }
 
 TEST_F(DriverChange, NoCardKeyIsSkipped) {
-  id_.cardKeyPath.clear();
+  const std::string cardKey = id().cardKeyPath;
+  id().cardKeyPath.clear();
   checkDriverChange("x");  // nothing to write to; must not fail
-  EXPECT_FALSE(fake_.registry.keyExists(RegRoot::LocalMachine, "Software\\Tessaly\\Vidarix\\Card"));
+  EXPECT_FALSE(t.fakes.registry.keyExists(RegRoot::LocalMachine, cardKey));
 }
 
 TEST(DirectXVersion, FileVersionsMapToReleases) {
