@@ -74,6 +74,7 @@ bool FakePrivateProfile::readSection(const std::string& file, const std::string&
                                      std::vector<std::string>* lines) {
   ++reads;
   lines->clear();
+  if (!sectionsWhole) return false;
   auto it = files_.find(upper(file));
   if (it == files_.end()) return true;
   bool inSection = false, seen = false;

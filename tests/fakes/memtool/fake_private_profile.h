@@ -30,6 +30,7 @@ class FakePrivateProfile : public PrivateProfile {
   void lock(const std::string& file) { locked_.insert(upper(file)); }
   int writes = 0;  // successful writes and removals
   int reads = 0;   // key and section reads (each one reads the whole file)
+  bool sectionsWhole = true;  // false: a section too long to list whole
 
  private:
   using Lines = std::vector<std::string>;

@@ -105,5 +105,17 @@ TEST(CacheSectionEdit, LoadAsksTheKeyOnlyWhereTheSectionLineMayReadOtherwise) {
   EXPECT_EQ(2, profile.reads);
 }
 
+TEST(CacheSectionEdit, ASectionTooLongToListFallsBackToOneKeyAtATime) {
+  FakePrivateProfile profile;
+  profile.setText(kSystemIni, "[vcache]\r\nMaxFileCache=1\r\nx=1\r\nmaxfilecache=2\r\nCHUNKSIZE=512\r\n");
+  profile.sectionsWhole = false;
+  const CacheTexts t = loadCacheTexts(profile);
+  EXPECT_EQ("1", t.maxFileCache);
+  EXPECT_EQ("512", t.chunkSize);
+  std::string error;
+  ASSERT_TRUE(storeCacheTexts(profile, texts("0", "0", "0"), &error));
+  EXPECT_EQ("[vcache]\r\nx=1\r\n", profile.text(kSystemIni));
+}
+
 }  // namespace
 }  // namespace mt
