@@ -1,6 +1,9 @@
 #include "memtool/disk_cache.h"
 
 #include <climits>
+#include <vector>
+
+#include "memtool/cache_section.h"
 
 
 namespace mt {
@@ -52,16 +55,34 @@ int parseCacheKB(const std::string& text) {
 
 int cacheSliderPosition(const std::string& text, int unitKB) { return parseCacheKB(text) / unitKB; }
 
+// Every profile call reads (and a write writes) the whole file, so the
+// section is read once for all three entries; the key read is asked only
+// where the section's line may read otherwise, or when the section could not
+// be read whole.
 CacheTexts loadCacheTexts(PrivateProfile& profile) {
   CacheTexts texts;
-  for (const auto& e : kEntries) texts[e.entry] = profile.readString(kSystemIni, kVcacheSection, e.key, "0");
+  std::vector<std::string> lines;
+  const bool whole = profile.readSection(kSystemIni, kVcacheSection, &lines);
+  for (const auto& e : kEntries) {
+    const SectionEntry found = whole ? findSectionEntry(lines, e.key) : SectionEntry{0, "", true};
+    if (found.askKey)
+      texts[e.entry] = profile.readString(kSystemIni, kVcacheSection, e.key, "0");
+    else
+      texts[e.entry] = found.lines ? found.value : "0";
+  }
   return texts;
 }
 
 // Removes every line of the entry: the profile functions remove one line at a
 // time, and an entry written twice by hand would otherwise come back from its
-// second line. A removal that fails is reported like a failed write.
-static bool removeCacheEntry(PrivateProfile& profile, const char* key) {
+// second line. Without a count from the section it reads again after each
+// removal. A removal that fails is reported like a failed write.
+static bool removeCacheEntry(PrivateProfile& profile, const char* key, int knownLines) {
+  if (knownLines >= 0) {
+    for (int i = 0; i < knownLines; ++i)
+      if (!profile.deleteKey(kSystemIni, kVcacheSection, key)) return false;
+    return true;
+  }
   static const char kAbsent[] = "\x01";  // no value of a text file reads as this
   for (int lines = 0; lines < 256; ++lines) {
     if (!profile.deleteKey(kSystemIni, kVcacheSection, key)) return false;
@@ -71,9 +92,14 @@ static bool removeCacheEntry(PrivateProfile& profile, const char* key) {
 }
 
 bool storeCacheTexts(PrivateProfile& profile, const CacheTexts& texts, std::string* error) {
+  // Only removals need the section: it tells how many lines each entry has.
+  bool removes = false;
+  for (const auto& e : kEntries) removes |= texts[e.entry] == "0";
+  std::vector<std::string> lines;
+  const bool counted = removes && profile.readSection(kSystemIni, kVcacheSection, &lines);
   for (const auto& e : kEntries) {
     const std::string& text = texts[e.entry];
-    const bool ok = text == "0" ? removeCacheEntry(profile, e.key)
+    const bool ok = text == "0" ? removeCacheEntry(profile, e.key, counted ? findSectionEntry(lines, e.key).lines : -1)
                                 : profile.writeString(kSystemIni, kVcacheSection, e.key, text);
     if (!ok) {
       if (error) *error = std::string("Unable to write to ") + kSystemIni;

@@ -40,6 +40,9 @@ class RedirectedProfile : public mt::PrivateProfile {
   bool deleteKey(const std::string&, const std::string& section, const std::string& key) override {
     return real_.deleteKey(file_, section, key);
   }
+  bool readSection(const std::string&, const std::string& section, std::vector<std::string>* lines) override {
+    return real_.readSection(file_, section, lines);
+  }
 
  private:
   mt::Win32PrivateProfile real_;

@@ -16,6 +16,7 @@ class Win32PrivateProfile : public PrivateProfile {
   bool writeString(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) override;
   bool deleteKey(const std::string& file, const std::string& section, const std::string& key) override;
+  bool readSection(const std::string& file, const std::string& section, std::vector<std::string>* lines) override;
 };
 
 class Win32Clipboard : public Clipboard {

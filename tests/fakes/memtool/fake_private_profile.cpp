@@ -51,21 +51,46 @@ int FakePrivateProfile::findKey(const Lines& lines, const std::string& section, 
     const std::string t = trim(lines[i]);
     if (t.empty()) continue;
     *sectionEnd = i + 1;
-    const size_t eq = t.find('=');
-    if (t[0] != ';' && eq != std::string::npos && sameName(trim(t.substr(0, eq)), key)) return i;
+    // A line without "=" names a key without a value.
+    if (t[0] != ';' && sameName(trim(t.substr(0, t.find('='))), key)) return i;
   }
   return -1;
 }
 
 std::string FakePrivateProfile::readString(const std::string& file, const std::string& section,
                                            const std::string& key, const std::string& dflt) {
+  ++reads;
   auto it = files_.find(upper(file));
   if (it == files_.end()) return dflt;
   int end;
   const int i = findKey(it->second, section, key, &end);
   if (i < 0) return dflt;
   const std::string& line = it->second[i];
-  return trim(line.substr(line.find('=') + 1));
+  const size_t eq = line.find('=');
+  return eq == std::string::npos ? dflt : trim(line.substr(eq + 1));
+}
+
+bool FakePrivateProfile::readSection(const std::string& file, const std::string& section,
+                                     std::vector<std::string>* lines) {
+  ++reads;
+  lines->clear();
+  if (!sectionsWhole) return false;
+  auto it = files_.find(upper(file));
+  if (it == files_.end()) return true;
+  bool inSection = false, seen = false;
+  for (const std::string& line : it->second) {
+    std::string name;
+    if (sectionOf(line, &name)) {
+      if (seen) break;  // only the first section of the name counts
+      inSection = seen = sameName(name, section);
+      continue;
+    }
+    const std::string t = trim(line);
+    if (!inSection || t.empty() || t[0] == ';') continue;
+    const size_t eq = t.find('=');
+    lines->push_back(eq == std::string::npos ? t : trim(t.substr(0, eq)) + "=" + trim(t.substr(eq + 1)));
+  }
+  return true;
 }
 
 bool FakePrivateProfile::writeString(const std::string& file, const std::string& section, const std::string& key,

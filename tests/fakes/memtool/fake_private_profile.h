@@ -18,6 +18,9 @@ class FakePrivateProfile : public PrivateProfile {
   bool writeString(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) override;
   bool deleteKey(const std::string& file, const std::string& section, const std::string& key) override;
+  // As the system lists it: blanks around "=" dropped, comments and blank
+  // lines left out.
+  bool readSection(const std::string& file, const std::string& section, std::vector<std::string>* lines) override;
 
   // The file as text, lines ended by "\r\n".
   void setText(const std::string& file, const std::string& text);
@@ -26,6 +29,8 @@ class FakePrivateProfile : public PrivateProfile {
   // A locked file can be read but not written.
   void lock(const std::string& file) { locked_.insert(upper(file)); }
   int writes = 0;  // successful writes and removals
+  int reads = 0;   // key and section reads (each one reads the whole file)
+  bool sectionsWhole = true;  // false: a section too long to list whole
 
  private:
   using Lines = std::vector<std::string>;
